@@ -1,0 +1,16 @@
+#include "app/ProgramFolder.h"
+
+#include "platform/Cp932.h"
+
+std::string ProgramFolder(const std::string& path) {
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (isLeadByte(static_cast<unsigned char>(path[i])) && i + 1 < path.size()) {
+            ++i;
+            continue;
+        }
+        if (path[i] == '/')
+            end = i + 1;
+    }
+    return path.substr(0, end);
+}

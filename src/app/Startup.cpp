@@ -1,0 +1,28 @@
+#include "app/Events.h"
+#include "app/Program.h"
+#include "app/ProgramFolder.h"
+#include "platform/Cp932.h"
+
+void FormCreate(Program& program) {
+    TMn1& window = program.Mn1;
+    RunState& run = program.Run;
+    window.FileLines.clear();
+    window.ChoiceLines.clear();
+    window.TranslationLines.clear();
+    window.MediaPlayer1.setVisible(false);
+    run.FirstAttempt = 1;
+    run.CorrectCount = 0;
+    run.MissCount = 0;
+    run.MasteredCount = -1;
+    run.QuestionTotal = 1;
+    program.platform.seedRandom(static_cast<std::uint32_t>(program.platform.utcMillisecondsSinceMidnight()));
+    run.ProgramDir = ProgramFolder(program.platform.executablePath());
+}
+
+void FormDestroy(Program& program) {
+    program.Mn1.TranslationLines.clear();
+    program.Mn1.ChoiceLines.clear();
+    program.Mn1.FileLines.clear();
+    if (!program.HelpFile.empty())
+        program.platform.quitHelp(program.HelpFile);
+}

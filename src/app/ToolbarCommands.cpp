@@ -1,0 +1,34 @@
+#include "app/Events.h"
+#include "app/Program.h"
+
+namespace {
+
+constexpr int ScreenDpi = 96;
+
+int pointsToPixels(int points) { return (points * ScreenDpi + 36) / 72; }
+
+} // namespace
+
+void SpdBtn2Click(Program& program) { program.closeMainWindow(); }
+
+void SpdBtn0Click(Program& program) {
+    program.HelpFile = program.Run.ProgramDir + "Qm7wh.hlp";
+    program.platform.showHelpContents(program.HelpFile);
+}
+
+void SpdBtn4Click(Program& program) {
+    Memo& memo = program.Mn1.Toi;
+    FontSpec font = memo.font();
+    if (font.face == faces::msPGothic()) {
+        font.face = faces::timesNewRoman();
+        font.height = pointsToPixels(15);
+    } else {
+        font.face = faces::msPGothic();
+        font.height = pointsToPixels(13);
+    }
+    memo.setFont(font);
+}
+
+void SpdBtn5Click(Program& program) { program.Run.SoundOn ^= 1; }
+
+void BtnNextClick(Program& program) { program.Run.NextPressed = 1; }

@@ -1,0 +1,96 @@
+#include "platform/Cp932.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <iconv.h>
+#include <stdexcept>
+
+namespace {
+
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {
+        if (m_cd == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error("iconv cannot convert between CP932 and UTF-8");
+    }
+    ~Converter() { iconv_close(m_cd); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts as much as possible; returns the number of input bytes left unconverted.
+    // `stoppedOnBadInput` tells whether the stop was an undecodable sequence rather than a cut-off one.
+    std::size_t convert(std::string_view& in, std::string& out, bool& stoppedOnBadInput) {
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        char* inPtr = const_cast<char*>(in.data());
+        std::size_t inLeft = in.size();
+        char buffer[1024];
+        stoppedOnBadInput = false;
+        while (inLeft > 0) {
+            char* outPtr = buffer;
+            std::size_t outLeft = sizeof buffer;
+            std::size_t rc = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
+            out.append(buffer, outPtr);
+            if (rc != static_cast<std::size_t>(-1))
+                continue;
+            if (errno == E2BIG)
+                continue;
+            stoppedOnBadInput = errno == EILSEQ;
+            break;
+        }
+        in.remove_prefix(in.size() - inLeft);
+        return inLeft;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+Converter& toUtf8() {
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter;
+}
+
+Converter& toCp932() {
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
+std::size_t utf8SequenceLength(unsigned char lead) {
+    if (lead >= 0xF0)
+        return 4;
+    if (lead >= 0xE0)
+        return 3;
+    if (lead >= 0xC0)
+        return 2;
+    return 1;
+}
+
+} // namespace
+
+std::string decodeCp932(std::string_view sjis) {
+    std::string out;
+    out.reserve(sjis.size() * 3 / 2);
+    bool bad = false;
+    while (toUtf8().convert(sjis, out, bad) > 0) {
+        out += "\xEF\xBF\xBD"; // U+FFFD
+        // A bad double-byte pair is replaced as one character; a cut-off lead byte ends the text.
+        std::size_t skip = bad && sjis.size() >= 2 && isLeadByte(static_cast<unsigned char>(sjis[0])) &&
+                                   static_cast<unsigned char>(sjis[1]) >= 0x40
+                               ? 2
+                               : 1;
+        sjis.remove_prefix(bad ? skip : sjis.size());
+    }
+    return out;
+}
+
+std::string encodeCp932(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    bool bad = false;
+    while (toCp932().convert(utf8, out, bad) > 0) {
+        out += '?';
+        std::size_t skip = bad ? utf8SequenceLength(static_cast<unsigned char>(utf8[0])) : utf8.size();
+        utf8.remove_prefix(std::min(skip, utf8.size()));
+    }
+    return out;
+}

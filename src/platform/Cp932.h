@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// Conversions between the Japanese Windows code page (CP932, Shift-JIS) and UTF-8.
+
+// Bytes that do not decode become U+FFFD; a lead byte cut off at the end too.
+std::string decodeCp932(std::string_view sjis);
+
+// Characters that CP932 lacks become "?".
+std::string encodeCp932(std::string_view utf8);
+
+// Source files are UTF-8; every Japanese text constant goes through this once.
+inline std::string sjis(std::string_view utf8) { return encodeCp932(utf8); }
+
+// A lead byte of a double-byte character.
+inline bool isLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }

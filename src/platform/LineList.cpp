@@ -1,0 +1,72 @@
+#include "platform/LineList.h"
+
+#include "platform/AppError.h"
+#include "platform/Cp932.h"
+#include "platform/Platform.h"
+
+void LineList::checkIndex(int index, int limit) const {
+    if (index < 0 || index >= limit)
+        throw AppError(sjis("ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています"));
+}
+
+const std::string& LineList::get(int index) const {
+    checkIndex(index, count());
+    return m_lines[static_cast<std::size_t>(index)];
+}
+
+void LineList::put(int index, std::string line) {
+    checkIndex(index, count());
+    m_lines[static_cast<std::size_t>(index)] = std::move(line);
+}
+
+void LineList::add(std::string line) { m_lines.push_back(std::move(line)); }
+
+void LineList::insert(int index, std::string line) {
+    checkIndex(index, count() + 1);
+    m_lines.insert(m_lines.begin() + index, std::move(line));
+}
+
+void LineList::remove(int index) {
+    checkIndex(index, count());
+    m_lines.erase(m_lines.begin() + index);
+}
+
+void LineList::exchange(int first, int second) {
+    checkIndex(first, count());
+    checkIndex(second, count());
+    std::swap(m_lines[static_cast<std::size_t>(first)], m_lines[static_cast<std::size_t>(second)]);
+}
+
+void LineList::setText(std::string_view bytes) {
+    m_lines.clear();
+    std::size_t end = bytes.find('\0');
+    if (end != std::string_view::npos)
+        bytes = bytes.substr(0, end);
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t lineEnd = bytes.find_first_of("\r\n", pos);
+        if (lineEnd == std::string_view::npos) {
+            m_lines.emplace_back(bytes.substr(pos));
+            break;
+        }
+        m_lines.emplace_back(bytes.substr(pos, lineEnd - pos));
+        pos = lineEnd;
+        if (pos < bytes.size() && bytes[pos] == '\r')
+            ++pos;
+        if (pos < bytes.size() && bytes[pos] == '\n')
+            ++pos;
+    }
+}
+
+std::string LineList::text() const {
+    std::string bytes;
+    for (const std::string& line : m_lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+void LineList::loadFromFile(Platform& platform, const std::string& name) { setText(platform.readFile(name)); }
+
+void LineList::saveToFile(Platform& platform, const std::string& name) const { platform.replaceFile(name, text()); }

@@ -1,0 +1,32 @@
+#include "questions/ChoicesLine.h"
+
+#include <algorithm>
+
+#include "questions/DbcsPos.h"
+
+std::vector<std::string> SplitChoices(const std::string& choicesLine) {
+    std::vector<std::string> choices;
+    std::string rest = choicesLine.substr(std::min<std::size_t>(1, choicesLine.size()));
+
+    // The first choice is empty when the rest holds no separator, and the rest then stays whole.
+    std::size_t p = static_cast<std::size_t>(DbcsPos("#", rest));
+    choices.push_back(p == 0 ? std::string() : rest.substr(0, p - 1));
+    rest.erase(0, p);
+
+    for (;;) {
+        p = static_cast<std::size_t>(DbcsPos("#", rest));
+        if (p == 0) {
+            choices.push_back(rest.substr(0, LastChoiceLimit));
+            return choices;
+        }
+        choices.push_back(rest.substr(0, p - 1));
+        rest.erase(0, p);
+    }
+}
+
+int WidestChoice(const std::vector<std::string>& choices, int first, int last) {
+    std::size_t widest = 0;
+    for (int k = first; k <= last && k <= static_cast<int>(choices.size()); ++k)
+        widest = std::max(widest, choices[static_cast<std::size_t>(k - 1)].size());
+    return static_cast<int>(widest);
+}

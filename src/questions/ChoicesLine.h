@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+#include <vector>
+
+inline constexpr std::size_t LastChoiceLimit = 254;
+
+// The choices of a choices line ("#a#b#c"), in file order. The separators are found with DbcsPos,
+// and the last choice is cut to 254 bytes.
+std::vector<std::string> SplitChoices(const std::string& choicesLine);
+
+// The longest of choices first..last (1-based, as far as there are any), in bytes.
+int WidestChoice(const std::vector<std::string>& choices, int first, int last);

@@ -1,0 +1,74 @@
+#include "questions/FormatCheck.h"
+
+#include "app/TMn1.h"
+#include "platform/Cp932.h"
+#include "platform/LineList.h"
+#include "questions/ChoicesLine.h"
+#include "run/RunState.h"
+
+namespace {
+
+bool isChoicesLine(const std::string& line) { return !line.empty() && line[0] == '#'; }
+
+bool isLabel(char label) { return (label >= '1' && label <= '9') || (label >= 'A' && label <= 'H'); }
+
+std::string fault(int sourceLine, const std::string& utf8What) {
+    return sjis(std::to_string(sourceLine) + "行目: " + utf8What);
+}
+
+std::string trimTrailingBlanks(std::string line) {
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+}
+
+std::optional<std::string> checkAnswerLine(const std::string& answerLine, int choiceCount, int sourceLine) {
+    std::string labels = trimTrailingBlanks(answerLine);
+    if (labels.empty())
+        return fault(sourceLine, "解答行に解答の記号がありません");
+    for (std::size_t i = 0; i < labels.size(); i += 2) {
+        char label = labels[i];
+        if (!isLabel(label))
+            return fault(sourceLine, "解答の記号「" + decodeCp932(std::string(1, label)) +
+                                         "」は1～9またはA～Hではありません");
+        if (choiceNumber(label) > choiceCount)
+            return fault(sourceLine, "解答の記号「" + std::string(1, label) + "」の選択肢がありません（選択肢は" +
+                                         std::to_string(choiceCount) + "個）");
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> FindFormatFault(const LineList& lines, const std::vector<int>& sourceLines) {
+    auto lineNo = [&](int index) { return sourceLines.at(static_cast<std::size_t>(index)); };
+
+    int lastChoices = -1;
+    for (int i = 0; i < lines.count(); ++i)
+        if (isChoicesLine(lines.get(i)))
+            lastChoices = i;
+
+    int questionStart = 0;
+    int question = 0;
+    for (int i = 0; i <= lastChoices; ++i) {
+        const std::string& line = lines.get(i);
+        if (line.empty())
+            return fault(lineNo(i), "空行は使えません");
+        if (!isChoicesLine(line))
+            continue;
+        ++question;
+        if (question > MaxQuestions)
+            return fault(lineNo(i), "問題が" + std::to_string(MaxQuestions) + "問を超えています");
+        if (i <= questionStart)
+            return fault(lineNo(i), "選択肢の行の前に問題文がありません");
+        if (i + 1 >= lines.count() || isChoicesLine(lines.get(i + 1)))
+            return fault(lineNo(i), "選択肢の行の次に解答行がありません");
+        // A choices line always splits into at least two choices.
+        int choiceCount = static_cast<int>(SplitChoices(line).size());
+        if (choiceCount > ChoiceButtonCount)
+            return fault(lineNo(i), "選択肢が" + std::to_string(choiceCount) + "個あります（17個まで）");
+        if (auto bad = checkAnswerLine(lines.get(i + 1), choiceCount, lineNo(i + 1)))
+            return bad;
+        questionStart = i + 2;
+    }
+    return std::nullopt;
+}

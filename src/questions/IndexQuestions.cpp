@@ -1,0 +1,111 @@
+#include "questions/IndexQuestions.h"
+
+#include "app/Program.h"
+#include "platform/Cp932.h"
+#include "questions/DbcsPos.h"
+
+namespace {
+
+constexpr std::size_t DirectiveValueLimit = 255;
+
+void loadTranslation(Program& program, const std::string& name) {
+    if (!program.platform.fileExists(name))
+        return;
+    program.Mn1.TranslationLines.loadFromFile(program.platform, name);
+    program.Mn1.SpdBtn7.setVisible(true);
+    program.Run.TranslationLoaded = 1;
+}
+
+// Applies the directive of line `index` if it is one; true when the line is to be removed.
+bool applyDirective(Program& program, const std::string& line) {
+    if (line.size() < 2 || line[0] != '/')
+        return false;
+    RunState& run = program.Run;
+    TMn1& window = program.Mn1;
+    std::string value = line.substr(2, DirectiveValueLimit);
+    switch (line[1]) {
+    case '/':
+    case 'N':
+        return true;
+    case 'G':
+        run.PictureBase = value;
+        return true;
+    case 'R':
+        run.KeepOrder = 1;
+        return true;
+    case 'S':
+        window.LbSkip.setCaption(line.substr(2, 1));
+        return true;
+    case 'T':
+        window.LbMondai.setCaption(value);
+        return true;
+    case 'V':
+        run.ListenBase = value;
+        return true;
+    case 'Y':
+        loadTranslation(program, value);
+        return true;
+    case '#':
+        program.platform.messageBox(sjis("Windows版では\"##\"選択肢は使えません！"));
+        program.closeMainWindow();
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+std::int32_t IndexQuestions(Program& program, std::vector<int>& sourceLines) {
+    RunState& run = program.Run;
+    TMn1& window = program.Mn1;
+    LineList& lines = window.FileLines;
+
+    run.Table.clear();
+    window.LbMondai.setCaption(sjis("適切なものを選択せよ"));
+    std::string base = run.RunTag.substr(static_cast<std::size_t>(DbcsPos("#", run.RunTag)));
+    run.ListenBase = base;
+    run.PictureBase = base;
+    window.SpdBtn7.setVisible(false);
+    run.TranslationLoaded = 0;
+    loadTranslation(program, base + "jp.txt");
+
+    // Upwards, so that of several directives with one code the topmost is applied last.
+    std::int32_t count = 0;
+    bool seen = false;
+    for (int i = lines.count() - 1; i >= 0; --i) {
+        const std::string& line = lines.get(i);
+        bool remove = false;
+        if (!seen && line.empty())
+            remove = true;
+        else if (!line.empty() && line[0] == '#') {
+            ++count;
+            seen = true;
+        } else
+            remove = applyDirective(program, line);
+        if (remove) {
+            lines.remove(i);
+            sourceLines.erase(sourceLines.begin() + i);
+        }
+    }
+    std::int32_t result = count == 0 ? NoChoicesLine : count;
+
+    // A file of more than 128 questions is refused by the caller; the table holds the first 128.
+    int j = 0;
+    for (int i = 0; i < lines.count(); ++i) {
+        const std::string& line = lines.get(i);
+        if (line.empty() || line[0] != '#')
+            continue;
+        ++j;
+        if (j > MaxQuestions)
+            break;
+        run.Table.pending(j) = j;
+        if (j < count && j < MaxQuestions)
+            run.Table.start(j + 1) = i + 2;
+    }
+    if (j == 0) {
+        program.platform.messageBox(sjis("ファイル形式が違います"));
+        program.closeMainWindow();
+    }
+    return result;
+}

@@ -1,0 +1,133 @@
+#include <cstdio>
+
+#include "app/Events.h"
+#include "app/Program.h"
+#include "platform/AppError.h"
+#include "platform/Cp932.h"
+#include "questions/FormatCheck.h"
+#include "questions/IndexQuestions.h"
+#include "results/ResultsTotals.h"
+#include "run/Presentation.h"
+
+namespace {
+
+constexpr int FirstBodyLine = 3; // the title and the base line come first
+
+std::string openFilter() {
+    return sjis("QM7,ﾃｷｽﾄ形式|*.m7;*.txt|ﾃｷｽﾄ形式|*.txt|QM7|*.m7|すべて(*.*)|*.*");
+}
+
+std::string stamp(const LocalTime& time) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d%02d%02d %02d%02d%02d", time.year % 100, time.month, time.day, time.hour,
+                  time.minute, time.second);
+    return text;
+}
+
+// What an Open changes before it knows whether the file can be run, so that a refused or unreadable
+// file leaves the run in progress as it was.
+class OpenRollback {
+public:
+    explicit OpenRollback(Program& program)
+        : m_program(program), m_run(program.Run), m_fileLines(program.Mn1.FileLines),
+          m_translationLines(program.Mn1.TranslationLines), m_title(program.Mn1.TT.caption()),
+          m_instruction(program.Mn1.LbMondai.caption()), m_skip(program.Mn1.LbSkip.caption()),
+          m_hintVisible(program.Mn1.SpdBtn7.visible()) {}
+
+    void restore() {
+        TMn1& window = m_program.Mn1;
+        m_program.Run = m_run;
+        window.FileLines = m_fileLines;
+        window.TranslationLines = m_translationLines;
+        window.TT.setCaption(m_title);
+        window.LbMondai.setCaption(m_instruction);
+        window.LbSkip.setCaption(m_skip);
+        window.SpdBtn7.setVisible(m_hintVisible);
+    }
+
+private:
+    Program& m_program;
+    RunState m_run;
+    LineList m_fileLines;
+    LineList m_translationLines;
+    std::string m_title;
+    std::string m_instruction;
+    std::string m_skip;
+    bool m_hintVisible;
+};
+
+// Loads, cleans and indexes the chosen file; the number of questions, or 0 when no run can start.
+std::int32_t loadQuestionFile(Program& program, const std::string& name) {
+    RunState& run = program.Run;
+    TMn1& window = program.Mn1;
+    LineList& lines = window.FileLines;
+
+    lines.clear();
+    lines.loadFromFile(program.platform, name);
+    if (lines.count() < 2) {
+        program.platform.messageBox(sjis("ファイル形式が違います\n") + sjis("タイトル行と基本行がありません"));
+        return 0;
+    }
+    window.TT.setCaption(lines.get(0));
+    lines.remove(0);
+    run.RunTag = stamp(program.platform.localTime()) + "#" + lines.get(0);
+    lines.remove(0);
+    run.KeepOrder = 0;
+
+    std::vector<int> sourceLines(static_cast<std::size_t>(lines.count()));
+    for (std::size_t i = 0; i < sourceLines.size(); ++i)
+        sourceLines[i] = static_cast<int>(i) + FirstBodyLine;
+    std::int32_t count = IndexQuestions(program, sourceLines);
+    if (program.Closing || count < 1 || count > 999)
+        return 0;
+    if (auto fault = FindFormatFault(lines, sourceLines)) {
+        program.platform.messageBox(sjis("ファイル形式が違います\n") + *fault);
+        return 0;
+    }
+    return count;
+}
+
+void resetRun(Program& program, std::int32_t count) {
+    RunState& run = program.Run;
+    run.RunStartTick = program.platform.tickCount();
+    run.PreviousQuestion = count + 1;
+    run.TimeOverrun = 0;
+    program.Mn1.LbHead1B.setCaption(std::to_string(count));
+    run.MasteredCount = -1;
+    run.QuestionTotal = count;
+    run.CurrentQuestion = 1;
+    run.CorrectCount = 0;
+    run.MissCount = 0;
+    run.FirstAttempt = 1;
+    run.SoundOn = 1;
+    program.Phase = RunPhase::Asking;
+    program.RecordWritten = false;
+}
+
+} // namespace
+
+void SpdBtn1Click(Program& program) {
+    // An Open inside a wait of a correct answer would pull the run from under it.
+    if (program.WaitDepth > 0)
+        return;
+    std::optional<std::string> name = program.platform.chooseFile(openFilter(), "m7");
+    if (!name)
+        return;
+    ShowResultsTotals(program);
+
+    OpenRollback rollback(program);
+    std::int32_t count = 0;
+    try {
+        count = loadQuestionFile(program, *name);
+    } catch (const AppError&) {
+        rollback.restore();
+        throw;
+    }
+    if (count == 0) {
+        if (!program.Closing)
+            rollback.restore();
+        return;
+    }
+    resetRun(program, count);
+    ShowQuestion(program, 1);
+}

@@ -1,0 +1,50 @@
+#include "results/ResultsWriter.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/Program.h"
+#include "questions/DbcsPos.h"
+#include "results/Figures.h"
+#include "results/ResultsLog.h"
+
+namespace {
+
+// A number that does not fit three digits would shift every later column of the record.
+std::string field(std::int64_t value) { return PadLeft(std::to_string(std::clamp<std::int64_t>(value, 0, 999)), 3, '0'); }
+
+std::string timeOfDay(const LocalTime& time) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d%02d%02d", time.hour, time.minute, time.second);
+    return text;
+}
+
+} // namespace
+
+void WriteResultsRecord(Program& program) {
+    if (program.RecordWritten)
+        return;
+    program.RecordWritten = true;
+    RunState& run = program.Run;
+    Platform& platform = program.platform;
+
+    std::int64_t elapsedMs = static_cast<std::int32_t>(platform.tickCount() - run.RunStartTick);
+    run.ElapsedSeconds = static_cast<std::int32_t>((elapsedMs - run.TimeOverrun) / 1000);
+
+    std::size_t p = static_cast<std::size_t>(DbcsPos("#", run.RunTag));
+    std::string stamp = run.RunTag.substr(0, p == 0 ? 0 : p - 1);
+    run.RunTag.erase(0, p);
+
+    std::string questions = field(run.QuestionTotal);
+    std::string record = stamp + "-" + timeOfDay(platform.localTime()) + "," + field(run.ElapsedSeconds) + questions +
+                         field(run.CorrectCount) + field(run.MissCount) + questions + run.RunTag;
+
+    std::string path = ResultsLogPath(program);
+    LineList log;
+    if (platform.fileExists(path))
+        log.loadFromFile(platform, path);
+    if (log.count() > ResultsLogKeep)
+        log.remove(0);
+    log.add(record);
+    log.saveToFile(platform, path);
+}

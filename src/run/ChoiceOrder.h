@@ -1,0 +1,14 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+struct Program;
+
+// Takes the first key of AnswerLine, moves its choice to a random position and sets AnswerKey.
+void ShuffleKey(Program& program);
+// Selects the first blank of the question memo and records its start in BlankStart.
+void SelectBlank(Program& program);
+// The number of "_" bytes at the start of s plus one; 0 for a text shorter than 2 bytes.
+std::int32_t BlankLength(const std::string& s);
+// The next pending question after n, wrapping round to 1 (n itself last); 0 when none is pending.
+std::int32_t NextPendingQuestion(Program& program, std::int32_t n);

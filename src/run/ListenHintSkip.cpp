@@ -1,0 +1,40 @@
+#include "app/Events.h"
+#include "app/Program.h"
+#include "platform/AppError.h"
+#include "run/ChoiceOrder.h"
+#include "run/Pause.h"
+#include "run/Presentation.h"
+
+namespace {
+constexpr std::int32_t HintPause = 300;
+}
+
+void SpdBtn6Click(Program& program) {
+    if (!(program.Phase == RunPhase::Asking && program.WaitDepth == 0))
+        return;
+    std::string name = QuestionSoundName(program);
+    if (!program.platform.fileExists(name))
+        return;
+    SoundPlayer& player = program.platform.mediaPlayer();
+    player.setFileName(name);
+    player.open();
+    player.setWait();
+    player.play();
+    player.close();
+}
+
+void SpdBtn7Click(Program& program) {
+    if (!program.Run.TranslationLoaded || program.Phase != RunPhase::Asking)
+        return;
+    program.Mn1.Yaku.setCaption(TranslationLine(program));
+    Pause(program, HintPause);
+}
+
+void SpdBtn3Click(Program& program) {
+    // Skipping inside the wait after a correct answer would move the run on twice.
+    if (program.Phase != RunPhase::Asking || program.WaitDepth > 0)
+        return;
+    RunState& run = program.Run;
+    run.FirstAttempt = 0;
+    ShowQuestion(program, NextPendingQuestion(program, run.CurrentQuestion));
+}

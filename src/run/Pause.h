@@ -1,0 +1,7 @@
+#pragma once
+#include <cstdint>
+
+struct Program;
+
+// Waits `ms` milliseconds while window messages are processed (at least once, also for 0 ms).
+void Pause(Program& program, std::int32_t ms);

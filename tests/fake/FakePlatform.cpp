@@ -1,0 +1,89 @@
+#include "fake/FakePlatform.h"
+
+#include "platform/AppError.h"
+#include "platform/Cp932.h"
+
+void FakeSoundPlayer::setFileName(const std::string& name) { m_fileName = name; }
+
+void FakeSoundPlayer::open() {
+    close();
+    m_wait = false;
+    if (unplayable.count(m_fileName))
+        throw AppError("cannot open " + m_fileName);
+    m_openName = m_fileName;
+    isOpen = true;
+    log.push_back("open " + m_fileName);
+}
+
+void FakeSoundPlayer::setWait() { m_wait = true; }
+
+void FakeSoundPlayer::play() {
+    log.push_back((m_wait ? "play-wait " : "play ") + m_openName);
+    if (m_wait)
+        m_tick += soundMilliseconds;
+    m_wait = false;
+}
+
+void FakeSoundPlayer::close() {
+    m_wait = false;
+    if (!isOpen)
+        return;
+    isOpen = false;
+    log.push_back("close");
+}
+
+FakePlatform::FakePlatform() = default;
+
+std::int32_t FakePlatform::randomBelow(std::int32_t range) {
+    randomRanges.push_back(range);
+    if (draws.empty())
+        return 0;
+    int value = draws.front();
+    draws.pop_front();
+    return value;
+}
+
+std::string FakePlatform::readFile(const std::string& name) {
+    auto found = files.find(name);
+    if (found == files.end() || unreadable.count(name))
+        throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません"));
+    return found->second;
+}
+
+void FakePlatform::replaceFile(const std::string& name, const std::string& bytes) {
+    if (unwritable.count(name))
+        throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));
+    files[name] = bytes;
+}
+
+std::optional<PictureSize> FakePlatform::pictureSize(const std::string& name) {
+    auto found = pictures.find(name);
+    if (found == pictures.end())
+        return std::nullopt;
+    return found->second;
+}
+
+void FakePlatform::messageBox(const std::string& text) {
+    messages.push_back(text);
+    if (onMessage)
+        onMessage(text);
+}
+
+std::optional<std::string> FakePlatform::chooseFile(const std::string& filter, const std::string&) {
+    dialogFilters.push_back(filter);
+    if (dialogAnswers.empty())
+        return std::nullopt;
+    std::optional<std::string> answer = dialogAnswers.front();
+    dialogAnswers.pop_front();
+    return answer;
+}
+
+void FakePlatform::processMessagesUntil(std::uint32_t deadline) {
+    waits.push_back(deadline - tick);
+    if (!duringWaits.empty()) {
+        std::function<void()> input = std::move(duringWaits.front());
+        duringWaits.pop_front();
+        input();
+    }
+    tick = deadline;
+}

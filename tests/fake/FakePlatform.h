@@ -1,0 +1,96 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+// A wave player that records what it is asked to do.
+class FakeSoundPlayer : public SoundPlayer {
+public:
+    explicit FakeSoundPlayer(std::uint32_t& tick) : m_tick(tick) {}
+
+    void setFileName(const std::string& name) override;
+    void open() override;
+    void setWait() override;
+    void play() override;
+    void close() override;
+
+    // "open x", "play x" (background), "play-wait x" (synchronous), "close".
+    std::vector<std::string> log;
+    std::set<std::string> unplayable; // open fails for these names
+    std::uint32_t soundMilliseconds = 1200; // how long a synchronous play takes
+    bool isOpen = false;
+
+private:
+    std::uint32_t& m_tick;
+    std::string m_fileName;
+    std::string m_openName;
+    bool m_wait = false;
+};
+
+// The platform of the core tests: a clock the test moves, files in memory, scripted dialog
+// answers and random draws, recorded boxes, beeps and sounds, and waits that can run input.
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+
+    std::uint32_t tickCount() override { return tick; }
+    LocalTime localTime() override { return now; }
+    std::int32_t utcMillisecondsSinceMidnight() override { return utcMilliseconds; }
+    void seedRandom(std::uint32_t value) override { seed = value; }
+    std::int32_t randomBelow(std::int32_t range) override;
+
+    bool fileExists(const std::string& name) override { return files.count(name) > 0; }
+    std::string readFile(const std::string& name) override;
+    void replaceFile(const std::string& name, const std::string& bytes) override;
+    std::string executablePath() override { return exePath; }
+    std::optional<PictureSize> pictureSize(const std::string& name) override;
+
+    void messageBox(const std::string& text) override;
+    void errorBox(const std::string& text) override { errors.push_back(text); }
+    std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) override;
+    void showHelpContents(const std::string& helpFile) override { helpCalls.push_back("contents " + helpFile); }
+    void quitHelp(const std::string& helpFile) override { helpCalls.push_back("quit " + helpFile); }
+
+    void processMessagesUntil(std::uint32_t deadline) override;
+    void closeMainWindow() override { closeRequested = true; }
+    void beep(unsigned code) override { beeps.push_back(code); }
+    SoundPlayer& mediaPlayer() override { return player; }
+
+    // Random draws as the program sees them, 1-based: drawChoice(4) makes the next draw from 1..n give 4.
+    void drawChoice(int value) { draws.push_back(value - 1); }
+
+    std::uint32_t tick = 100000;
+    LocalTime now{2026, 12, 6, 0, 50, 58};
+    std::int32_t utcMilliseconds = 0;
+    std::uint32_t seed = 0;
+    std::deque<int> draws;
+    std::vector<std::int32_t> randomRanges; // the range of every draw asked for
+
+    std::map<std::string, std::string> files;
+    std::set<std::string> unreadable;   // exist, but reading fails
+    std::set<std::string> unwritable;   // replacing fails, the old file left as it was
+    std::map<std::string, PictureSize> pictures; // files that read as pictures
+    std::string exePath = "/opt/qm7w/qm7w";
+
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+    std::deque<std::optional<std::string>> dialogAnswers; // nothing: cancel
+    std::vector<std::string> dialogFilters;
+    std::vector<std::string> helpCalls;
+    std::vector<unsigned> beeps;
+    std::vector<std::uint32_t> waits; // length of every processMessagesUntil, in ms
+    bool closeRequested = false;
+
+    // Input arriving while the program waits: each wait runs the first action queued, if any.
+    std::deque<std::function<void()>> duringWaits;
+    // Input arriving while a message box is shown.
+    std::function<void(const std::string&)> onMessage;
+
+    FakeSoundPlayer player{tick};
+};
