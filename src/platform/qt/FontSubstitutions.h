@@ -1,0 +1,4 @@
+#pragma once
+
+// Maps the window's Windows face names onto the metric-compatible faces installed here.
+void registerFontSubstitutions();

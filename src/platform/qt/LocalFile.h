@@ -1,0 +1,22 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+// File names reach the platform as Shift-JIS bytes; the file system holds UTF-8 names.
+
+// The name to use on disk: the UTF-8 spelling when such a file exists, else the raw bytes when that
+// file exists; for a file still to be made, the UTF-8 spelling unless it would lose bytes.
+std::string localFileName(const std::string& sjisName);
+
+// A name from the file system as Shift-JIS; the raw bytes when Shift-JIS cannot hold it, since
+// localFileName finds those again.
+std::string sjisFileName(const std::string& localName);
+
+bool isExistingFile(const std::string& localName);
+
+std::optional<std::string> readLocalFile(const std::string& localName);
+
+// Writes a temporary file in the same folder, flushes it to disk and renames it over the target,
+// so a failure at any point leaves the old file whole. False on failure, with nothing left behind.
+bool replaceLocalFile(const std::string& localName, std::string_view bytes);

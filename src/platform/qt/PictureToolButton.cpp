@@ -1,0 +1,20 @@
+#include "platform/qt/PictureToolButton.h"
+
+#include <QPainter>
+
+void PictureToolButton::setPicture(const QPixmap& picture) {
+    m_picture = picture;
+    update();
+}
+
+void PictureToolButton::paintEvent(QPaintEvent* event) {
+    QToolButton::paintEvent(event);
+    if (m_picture.isNull())
+        return;
+    QRect place(QPoint(0, 0), m_picture.size());
+    place.moveCenter(rect().center());
+    // A pressed button shows its picture one pixel down and right.
+    if (isDown())
+        place.translate(1, 1);
+    QPainter(this).drawPixmap(place.topLeft(), m_picture);
+}

@@ -1,0 +1,155 @@
+#include "platform/qt/QtPlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <unistd.h>
+
+#include "platform/AppError.h"
+#include "platform/Cp932.h"
+#include "platform/qt/FileFilter.h"
+#include "platform/qt/LocalFile.h"
+#include "platform/qt/PictureFile.h"
+#include "platform/qt/QtConversions.h"
+
+namespace {
+
+void showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& text) {
+    QMessageBox box(parent);
+    box.setWindowTitle(QStringLiteral("QM7W"));
+    box.setIcon(icon);
+    // Texts from question files may hold "<"; they are never markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(qtText(text));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace
+
+QtPlatform::QtPlatform()
+    : m_player([this] {
+          if (m_mainWindow)
+              m_mainWindow->repaint();
+      }) {}
+
+QtPlatform::~QtPlatform() = default;
+
+std::uint32_t QtPlatform::tickCount() {
+    auto sinceBoot = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceBoot).count());
+}
+
+LocalTime QtPlatform::localTime() {
+    std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    localtime_r(&now, &parts);
+    return LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
+}
+
+std::int32_t QtPlatform::utcMillisecondsSinceMidnight() {
+    auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count();
+    return static_cast<std::int32_t>(milliseconds % (24 * 60 * 60 * 1000));
+}
+
+std::int32_t QtPlatform::randomBelow(std::int32_t range) {
+    if (range <= 1)
+        return 0;
+    return std::uniform_int_distribution<std::int32_t>(0, range - 1)(m_random);
+}
+
+bool QtPlatform::fileExists(const std::string& name) {
+    return isExistingFile(localFileName(name));
+}
+
+std::string QtPlatform::readFile(const std::string& name) {
+    std::optional<std::string> bytes = readLocalFile(localFileName(name));
+    if (!bytes)
+        throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません"));
+    return *bytes;
+}
+
+void QtPlatform::replaceFile(const std::string& name, const std::string& bytes) {
+    if (!replaceLocalFile(localFileName(name), bytes))
+        throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));
+}
+
+std::string QtPlatform::executablePath() {
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
+    return sjisFileName(error ? std::string() : path.string());
+}
+
+std::optional<PictureSize> QtPlatform::pictureSize(const std::string& name) {
+    QImage picture = loadPicture(name);
+    if (picture.isNull())
+        return std::nullopt;
+    return PictureSize{picture.width(), picture.height()};
+}
+
+void QtPlatform::messageBox(const std::string& text) {
+    showBox(m_mainWindow, QMessageBox::NoIcon, text);
+}
+
+void QtPlatform::errorBox(const std::string& text) {
+    showBox(m_mainWindow, QMessageBox::Critical, text);
+}
+
+std::optional<std::string> QtPlatform::chooseFile(const std::string& filter, const std::string& defaultExtension) {
+    QFileDialog dialog(m_mainWindow);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The list shows the descriptions alone, as the filter names them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDirectory(QDir::currentPath());
+    dialog.setNameFilters(qtNameFilters(filter));
+    dialog.setDefaultSuffix(qtText(defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    std::string chosen = QDir::cleanPath(dialog.selectedFiles().first()).toStdString();
+    std::string folder = std::filesystem::path(chosen).parent_path().string();
+    if (!folder.empty() && ::chdir(folder.c_str()) != 0)
+        throw AppError(sjis("ﾌｫﾙﾀﾞ ") + sjisFileName(folder) + sjis(" に移れません"));
+    return sjisFileName(chosen);
+}
+
+void QtPlatform::showHelpContents(const std::string& helpFile) {
+    if (!m_helpViewer)
+        m_helpViewer = std::make_unique<HelpViewer>();
+    m_helpViewer->showContents(helpFile);
+}
+
+void QtPlatform::quitHelp(const std::string&) {
+    if (m_helpViewer)
+        m_helpViewer->close();
+}
+
+void QtPlatform::processMessagesUntil(std::uint32_t deadline) {
+    auto remaining = static_cast<std::int32_t>(deadline - tickCount());
+    if (remaining <= 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return;
+    }
+    // The loop sleeps until an event or the timer arrives, so a wait costs no processor time.
+    QEventLoop loop;
+    QTimer::singleShot(remaining, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void QtPlatform::closeMainWindow() {
+    // Queued, so the running handler finishes first.
+    if (m_mainWindow)
+        QMetaObject::invokeMethod(m_mainWindow, "close", Qt::QueuedConnection);
+}
+
+void QtPlatform::beep(unsigned) {
+    QApplication::beep();
+}

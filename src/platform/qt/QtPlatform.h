@@ -1,0 +1,53 @@
+#pragma once
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <random>
+
+#include "platform/Platform.h"
+#include "platform/qt/HelpViewer.h"
+#include "platform/qt/SdlSoundPlayer.h"
+
+// The machine as the program sees it on a Linux desktop: Qt for the window system, SDL2 for sound,
+// POSIX for files and clocks. Needs a QApplication.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    // The window that owns the boxes and dialogs, is repainted before a sound blocks, and is closed
+    // by closeMainWindow.
+    void setMainWindow(QWidget* window) { m_mainWindow = window; }
+
+    std::uint32_t tickCount() override;
+    LocalTime localTime() override;
+    std::int32_t utcMillisecondsSinceMidnight() override;
+    void seedRandom(std::uint32_t seed) override { m_random.seed(seed); }
+    std::int32_t randomBelow(std::int32_t range) override;
+
+    bool fileExists(const std::string& name) override;
+    std::string readFile(const std::string& name) override;
+    void replaceFile(const std::string& name, const std::string& bytes) override;
+    std::string executablePath() override;
+    std::optional<PictureSize> pictureSize(const std::string& name) override;
+
+    void messageBox(const std::string& text) override;
+    void errorBox(const std::string& text) override;
+    std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) override;
+    void showHelpContents(const std::string& helpFile) override;
+    void quitHelp(const std::string& helpFile) override;
+
+    void processMessagesUntil(std::uint32_t deadline) override;
+    void closeMainWindow() override;
+
+    void beep(unsigned code) override;
+    SoundPlayer& mediaPlayer() override { return m_player; }
+
+    HelpViewer* helpViewer() const { return m_helpViewer.get(); }
+
+private:
+    std::mt19937 m_random;
+    QPointer<QWidget> m_mainWindow;
+    std::unique_ptr<HelpViewer> m_helpViewer;
+    SdlSoundPlayer m_player;
+};
