@@ -78,7 +78,9 @@ std::int32_t loadQuestionFile(Program& program, const std::string& name) {
     for (std::size_t i = 0; i < sourceLines.size(); ++i)
         sourceLines[i] = static_cast<int>(i) + FirstBodyLine;
     std::int32_t count = IndexQuestions(program, sourceLines);
-    if (program.Closing || count < 1 || count > 999)
+    // A file without questions has been reported and the window is closing. Any other count goes
+    // through the format check, which also reports a file too long for the question table.
+    if (program.Closing)
         return 0;
     if (auto fault = FindFormatFault(lines, sourceLines)) {
         program.platform.messageBox(sjis("ファイル形式が違います\n") + *fault);
