@@ -18,8 +18,9 @@ trap 'rm -f "$raw"' EXIT
 # One "name<TAB>sentence" line per question sound, taken from the drills themselves.
 python3 make_drills.py --spoken | while IFS=$'\t' read -r name sentence; do
     espeak-ng -v en-us -s 140 -w "$raw" "$sentence"
-    # Cut the silence at both ends, leave a short pause, and level the loudness.
-    sox "$raw" -r 22050 -c 1 -b 16 -e signed-integer "$name" \
+    # Cut the silence at both ends, leave a short pause, and level the loudness; no dither, so that
+    # the same sentences give the same files.
+    sox -D "$raw" -r 22050 -c 1 -b 16 -e signed-integer "$name" \
         silence 1 0.02 0.5% reverse silence 1 0.02 0.5% reverse pad 0.1 0.2 norm -1
     echo "$name: $sentence"
 done
