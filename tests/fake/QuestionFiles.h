@@ -21,11 +21,3 @@ inline std::vector<std::string> questionBlocks(int count) {
     }
     return body;
 }
-
-// Raw bytes of lines, each ended by CR LF, for files whose exact bytes matter.
-inline std::string crlfLines(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}

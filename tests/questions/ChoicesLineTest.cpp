@@ -12,8 +12,8 @@ TEST(SplitChoices, SeparatorsAndEmptyChoices) {
         Choices expected;
     } cases[] = {
         {"#a#b#c", {"a", "b", "c"}},
-        {"#a#b#", {"a", "b", ""}},     // a trailing "#" adds an empty last choice
-        {"#a", {"", "a"}},             // no separator: the first choice is empty
+        {"#a#b#", {"a", "b", ""}}, // a trailing "#" adds an empty last choice
+        {"#a", {"", "a"}},         // no separator: the first choice is empty
         {"#", {"", ""}},
         {"##", {"", ""}},
         {"#a##b", {"a", "", "b"}},

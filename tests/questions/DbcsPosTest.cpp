@@ -44,6 +44,7 @@ TEST(DbcsPos, FindsOnlyOccurrencesThatDoNotStartOnASecondByte) {
 
         // A pattern of two bytes: the search goes on from the byte after the refused start.
         {"overlapping retry", "__", "\x83___", 3},
+        {"retry refused again", "__", "\x83__\x83___", 6},
         {"pattern longer than text", "##", "#", 0},
     };
     for (const SearchCase& c : cases)

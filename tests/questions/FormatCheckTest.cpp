@@ -15,8 +15,8 @@ struct Refusal : Drill {
     }
     // The one message box, in UTF-8.
     std::string message() const {
-        return platform.messages.size() == 1 ? decodeCp932(platform.messages[0]) : "boxes: " +
-                                                                                    std::to_string(platform.messages.size());
+        return platform.messages.size() == 1 ? decodeCp932(platform.messages[0])
+                                             : "boxes: " + std::to_string(platform.messages.size());
     }
 };
 
@@ -38,7 +38,8 @@ TEST(FormatCheck, MalformedFilesAreRefusedWithTheirLineAndTheProgramStays) {
         {"empty line inside a block", questionFile("b", {"Q ___", "", "#a#b", "1"}), "4行目: 空行は使えません"},
         {"first question without text", questionFile("b", {"#a#b", "1"}), "3行目: 選択肢の行の前に問題文がありません"},
         {"later question without text", with({"#c#d", "2"}), "6行目: 選択肢の行の前に問題文がありません"},
-        {"last question without answer", questionFile("b", {"Q ___", "#a#b"}), "4行目: 選択肢の行の次に解答行がありません"},
+        {"last question without answer", questionFile("b", {"Q ___", "#a#b"}),
+         "4行目: 選択肢の行の次に解答行がありません"},
         {"empty answer at the end", with({"Q2 ___", "#c#d", ""}), "7行目: 選択肢の行の次に解答行がありません"},
         {"choices line for answer", questionFile("b", {"Q ___", "#a#b", "#c#d", "1"}),
          "4行目: 選択肢の行の次に解答行がありません"},
@@ -71,10 +72,10 @@ TEST(FormatCheck, MalformedFilesAreRefusedWithTheirLineAndTheProgramStays) {
 TEST(FormatCheck, EdgesThatAreAccepted) {
     const std::vector<std::vector<std::string>> bodies = {
         {"Q ___", "#1#2#3#4#5#6#7#8#9#A#B#C#D#E#F#G#H", "H"}, // 17 choices
-        {"Q ___ ___", "#a#b#c", "3 1  "},                   // trailing blanks trimmed
-        {"Q ___", "#a#b#c", "31"},                          // one label, the "1" is its separator
-        {"Q ___", "#a#b#", "3"},                            // the empty third choice
-        {"Q ___", "#a", "2"},                               // an empty first choice
+        {"Q ___ ___", "#a#b#c", "3 1  "},                     // trailing blanks trimmed
+        {"Q ___", "#a#b#c", "31"},                            // one label, the "1" is its separator
+        {"Q ___", "#a#b#", "3"},                              // the empty third choice
+        {"Q ___", "#a", "2"},                                 // an empty first choice
         {"Q", "with", "three lines ___", "#a#b", "2"},
     };
     for (const std::vector<std::string>& body : bodies) {
@@ -109,9 +110,9 @@ TEST(FormatCheck, TheTwoFormatErrorsCloseTheProgram) {
         {"no choices line", questionFile("b", {"text", "/Tx", "1"}), {WrongFormat}},
         {"title and base line only", questionFile("b", {}), {WrongFormat}},
         {"only empty lines", questionFile("b", {"", ""}), {WrongFormat}},
-        {"a /# line", questionFile("b", {"Q ___", "#a#b", "1", "/##x"}),
-         {"Windows版では\"##\"選択肢は使えません！"}},
-        {"/# and no choices line", questionFile("b", {"/#a"}),
+        {"a /# line", questionFile("b", {"Q ___", "#a#b", "1", "/##x"}), {"Windows版では\"##\"選択肢は使えません！"}},
+        {"/# and no choices line",
+         questionFile("b", {"/#a"}),
          {"Windows版では\"##\"選択肢は使えません！", WrongFormat}},
     };
     for (const auto& c : cases) {

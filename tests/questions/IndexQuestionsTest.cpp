@@ -36,17 +36,6 @@ TEST(IndexQuestions, PrefixDirectivesAndTheTopmostWins) {
     Opened prefixes({"/Vsnd"});
     EXPECT_EQ(prefixes.program.Run.PictureBase, "b");
     EXPECT_EQ(prefixes.program.Run.ListenBase, "snd");
-
-    // With a blank after the code the picture name starts with that blank.
-    Drill drill;
-    drill.writeFile("p.m7", questionFile("b", {"/G pics", "Q1 ___", "#a#b", "1", "Q2 ___", "#a#b", "1", "Q3 ___",
-                                               "#a#b", "1", "/R"}));
-    drill.platform.files[" pics03.bmp"] = "BM";
-    drill.platform.pictures[" pics03.bmp"] = {40, 30};
-    drill.open("p.m7");
-    RunHandler(drill.program, [&] { SpdBtn3Click(drill.program); }); // skip to question 2
-    RunHandler(drill.program, [&] { SpdBtn3Click(drill.program); }); // and 3
-    EXPECT_EQ(drill.program.Mn1.GF1.picture(), " pics03.bmp");
 }
 
 TEST(IndexQuestions, ValuesAreCutAt255BytesAndSkipAtOneByte) {
@@ -102,7 +91,6 @@ TEST(IndexQuestions, TableOfQuestionsStartingAt0_3_7) {
               (std::vector<int>{1, 2, 3, 0}));
     EXPECT_EQ((std::vector<int>(table.startRow.begin(), table.startRow.begin() + 4)), (std::vector<int>{0, 3, 7, 0}));
     EXPECT_EQ(drill.program.Run.QuestionTotal, 3);
-    EXPECT_EQ(drill.program.Mn1.LbHead1B.caption(), "0/3");
 }
 
 TEST(IndexQuestions, TrailingEmptyLinesChangeNothing) {
@@ -186,12 +174,6 @@ TEST(IndexQuestions, TranslationFileAndHintButton) {
     auto nothing = opened({"/Ymissing.txt"}, {});
     EXPECT_EQ(nothing->program.Run.TranslationLoaded, 0);
     EXPECT_FALSE(nothing->program.Mn1.SpdBtn7.visible());
-
-    // The next file without a translation hides the button again.
-    standard->writeFile("next.m7", questionFile("w", body));
-    standard->open("next.m7");
-    EXPECT_EQ(standard->program.Run.TranslationLoaded, 0);
-    EXPECT_FALSE(standard->program.Mn1.SpdBtn7.visible());
 }
 
 TEST(IndexQuestions, ReturnsCountOr5000AndKeepsSourceLinesInStep) {
@@ -206,17 +188,6 @@ TEST(IndexQuestions, ReturnsCountOr5000AndKeepsSourceLinesInStep) {
     sourceLines = {3, 4};
     EXPECT_EQ(IndexQuestions(drill.program, sourceLines), NoChoicesLine);
     EXPECT_TRUE(drill.program.Closing);
-
-    // More questions than the table holds: the table is filled to its end and no further.
-    Drill big;
-    big.program.Run.RunTag = "261206 005058#b";
-    std::vector<std::string> body = questionBlocks(130);
-    for (const std::string& line : body)
-        big.program.Mn1.FileLines.add(line);
-    sourceLines.assign(body.size(), 0);
-    EXPECT_EQ(IndexQuestions(big.program, sourceLines), 130);
-    EXPECT_EQ(big.program.Run.Table.pending(128), 128);
-    EXPECT_EQ(big.program.Run.Table.start(128), 381);
 }
 
 } // namespace
