@@ -247,7 +247,8 @@ void MainWindowView::showPicture(const Control& control, QWidget* widget) {
 }
 
 QRect MainWindowView::geometryOf(const Control& control, QWidget* widget) const {
-    QRect design(control.left(), control.top(), control.width(), control.height());
+    // A size below zero (a gauge bar before the first question) shows nothing.
+    QRect design(control.left(), control.top(), std::max(control.width(), 0), std::max(control.height(), 0));
     if (control.kind() == ControlKind::Panel)
         design.setWidth(width());
     if (!control.autoSize())

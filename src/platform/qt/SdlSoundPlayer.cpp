@@ -33,7 +33,9 @@ void SdlSoundPlayer::open() {
     SDL_AudioSpec fileSpec{};
     if (!SDL_LoadWAV(localFileName(m_fileName).c_str(), &fileSpec, &m_sound, &m_soundLength))
         throwSdlError();
-    // SDL converts to whatever the device needs, so any device will do.
+    // SDL converts to whatever the device needs, so any device will do. A short buffer lets a
+    // synchronous play end close to the sound's own end.
+    fileSpec.samples = 1024;
     m_device = SDL_OpenAudioDevice(nullptr, 0, &fileSpec, &m_deviceSpec, 0);
     if (m_device == 0) {
         std::string message = sjis(SDL_GetError());
