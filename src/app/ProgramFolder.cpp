@@ -5,7 +5,8 @@
 std::string ProgramFolder(const std::string& path) {
     std::size_t end = 0;
     for (std::size_t i = 0; i < path.size(); ++i) {
-        if (isLeadByte(static_cast<unsigned char>(path[i])) && i + 1 < path.size()) {
+        if (i + 1 < path.size() && isLeadByte(static_cast<unsigned char>(path[i])) &&
+            isTrailByte(static_cast<unsigned char>(path[i + 1]))) {
             ++i;
             continue;
         }

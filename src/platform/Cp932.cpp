@@ -1,6 +1,5 @@
 #include "platform/Cp932.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 #include <stdexcept>
@@ -55,14 +54,17 @@ Converter& toCp932() {
     return converter;
 }
 
-std::size_t utf8SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0)
-        return 4;
-    if (lead >= 0xE0)
-        return 3;
-    if (lead >= 0xC0)
-        return 2;
-    return 1;
+// The length of the character `text` starts with; 1 for a byte that starts no whole UTF-8 character,
+// so that the text after it is still converted.
+std::size_t utf8SequenceLength(std::string_view text) {
+    unsigned char lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (length > text.size())
+        return 1;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return 1;
+    return length;
 }
 
 } // namespace
@@ -89,8 +91,7 @@ std::string encodeCp932(std::string_view utf8) {
     bool bad = false;
     while (toCp932().convert(utf8, out, bad) > 0) {
         out += '?';
-        std::size_t skip = bad ? utf8SequenceLength(static_cast<unsigned char>(utf8[0])) : utf8.size();
-        utf8.remove_prefix(std::min(skip, utf8.size()));
+        utf8.remove_prefix(bad ? utf8SequenceLength(utf8) : utf8.size());
     }
     return out;
 }
