@@ -69,8 +69,9 @@ void FakePlatform::messageBox(const std::string& text) {
         onMessage(text);
 }
 
-std::optional<std::string> FakePlatform::chooseFile(const std::string& filter, const std::string&) {
+std::optional<std::string> FakePlatform::chooseFile(const std::string& filter, const std::string& defaultExtension) {
     dialogFilters.push_back(filter);
+    dialogExtensions.push_back(defaultExtension);
     if (dialogAnswers.empty())
         return std::nullopt;
     std::optional<std::string> answer = dialogAnswers.front();
@@ -85,5 +86,7 @@ void FakePlatform::processMessagesUntil(std::uint32_t deadline) {
         duringWaits.pop_front();
         input();
     }
-    tick = deadline;
+    // Input run inside the wait may have moved the clock past the deadline already.
+    if (static_cast<std::int32_t>(deadline - tick) > 0)
+        tick = deadline;
 }

@@ -82,6 +82,7 @@ public:
     std::vector<std::string> errors;
     std::deque<std::optional<std::string>> dialogAnswers; // nothing: cancel
     std::vector<std::string> dialogFilters;
+    std::vector<std::string> dialogExtensions;
     std::vector<std::string> helpCalls;
     std::vector<unsigned> beeps;
     std::vector<std::uint32_t> waits; // length of every processMessagesUntil, in ms
