@@ -160,3 +160,20 @@ TEST_F(MainWindowInput, ExitDuringAnotherHandlerWaitsForIt) {
 }
 
 } // namespace
+
+namespace {
+
+// The window goes while a child has the focus: its last focus changes must not reach it.
+TEST(MainWindowLifetime, ClosingWithAFocusedChildIsHarmless) {
+    TestPlatform platform;
+    Program program{platform};
+    auto view = std::make_unique<MainWindowView>(program);
+    view->show();
+    QApplication::setActiveWindow(view.get());
+    view->findChild<QWidget*>("Toi")->setFocus();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    view.reset();
+    EXPECT_EQ(program.Mn1.focused(), &program.Mn1.Toi);
+}
+
+} // namespace

@@ -25,19 +25,13 @@ namespace {
 
 using ToolHandler = void (*)(Program&);
 
+// SpdBtn0 to SpdBtn7 call the click handler of their number.
 ToolHandler toolHandler(const std::string& name) {
-    static const std::array<std::pair<const char*, ToolHandler>, 8> handlers{{{"SpdBtn0", SpdBtn0Click},
-                                                                              {"SpdBtn1", SpdBtn1Click},
-                                                                              {"SpdBtn2", SpdBtn2Click},
-                                                                              {"SpdBtn3", SpdBtn3Click},
-                                                                              {"SpdBtn4", SpdBtn4Click},
-                                                                              {"SpdBtn5", SpdBtn5Click},
-                                                                              {"SpdBtn6", SpdBtn6Click},
-                                                                              {"SpdBtn7", SpdBtn7Click}}};
-    for (const auto& [handlerName, handler] : handlers)
-        if (name == handlerName)
-            return handler;
-    return nullptr;
+    static constexpr std::array<ToolHandler, 8> byNumber{SpdBtn0Click, SpdBtn1Click, SpdBtn2Click, SpdBtn3Click,
+                                                         SpdBtn4Click, SpdBtn5Click, SpdBtn6Click, SpdBtn7Click};
+    if (name.size() != 7 || !name.starts_with("SpdBtn") || name[6] < '0' || name[6] > '7')
+        return nullptr;
+    return byNumber[static_cast<std::size_t>(name[6] - '0')];
 }
 
 QPixmap toolPicture(const std::string& name) {
@@ -107,6 +101,8 @@ MainWindowView::MainWindowView(Program& program) : m_program(program) {
 }
 
 MainWindowView::~MainWindowView() {
+    // The children go only after this object's own members; their last focus changes must not reach it.
+    disconnect(qApp, nullptr, this, nullptr);
     m_program.Mn1.setObserver(nullptr);
 }
 
@@ -200,10 +196,13 @@ void MainWindowView::apply(const Control& control, QWidget* widget) {
         setColors(widget, QPalette::Base, control.color(), QPalette::Text, font.color);
         showMemo(control, static_cast<QPlainTextEdit*>(widget));
         break;
-    case ControlKind::Button:
-        setColors(widget, QPalette::Window, control.color(), QPalette::ButtonText, font.color);
+    case ControlKind::Button: {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::ButtonText, qtColor(font.color));
+        widget->setPalette(palette);
         static_cast<QPushButton*>(widget)->setText(qtText(control.caption()));
         break;
+    }
     case ControlKind::Picture:
         showPicture(control, widget);
         break;
