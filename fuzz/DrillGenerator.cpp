@@ -1,5 +1,6 @@
 #include "DrillGenerator.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/TMn1.h"

@@ -1,12 +1,15 @@
 // A whole run from the input bytes: two random drills, then random clicks, key presses, toolbar commands,
 // opens and waits, some of them arriving while the program waits or shows a message box. The run state is
 // checked after every event; QM7_FUZZ_TRACE=1 prints the events of an input.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <functional>
 #include <optional>
+#include <set>
+#include <string>
 
 #include "DrillGenerator.h"
 #include "RunChecks.h"
