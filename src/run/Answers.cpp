@@ -1,5 +1,8 @@
 #include "run/Answers.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "app/Events.h"
 #include "app/Program.h"
 #include "platform/AppError.h"
@@ -21,8 +24,11 @@ constexpr unsigned DefaultBeep = 0;
 
 void countAnswerTime(RunState& run, Platform& platform) {
     std::int32_t t = static_cast<std::int32_t>(platform.tickCount() - run.QuestionStartTick);
-    if (t > CountedAnswerTime)
-        run.TimeOverrun += t - CountedAnswerTime;
+    if (t <= CountedAnswerTime)
+        return;
+    // Weeks of excess would overflow the 32-bit sum; it stops at its largest value instead.
+    std::int64_t overrun = std::int64_t{run.TimeOverrun} + (t - CountedAnswerTime);
+    run.TimeOverrun = static_cast<std::int32_t>(std::min<std::int64_t>(overrun, INT32_MAX));
 }
 
 void askNextBlank(Program& program) {

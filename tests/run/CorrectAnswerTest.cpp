@@ -75,4 +75,15 @@ TEST(CorrectAnswer, AnswerTimeAboveThirtySecondsIsNotCounted) {
     EXPECT_EQ(run.QuestionStartTick, drill.platform.tick);
 }
 
+// Answers weeks apart: the excess adds up to more than 32 bits hold and stays at the largest value.
+TEST(CorrectAnswer, AnswerTimeExcessStopsAtItsLargestValue) {
+    RunDrill drill;
+    drill.openQuestions(simpleQuestions(3), {"/R"});
+    for (int i = 0; i < 2; ++i) {
+        drill.platform.tick += 0x7FFF0000u;
+        drill.answerRight();
+    }
+    EXPECT_EQ(drill.program.Run.TimeOverrun, INT32_MAX);
+}
+
 } // namespace
