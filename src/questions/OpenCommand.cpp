@@ -115,6 +115,8 @@ void SpdBtn1Click(Program& program) {
     std::optional<std::string> name = program.platform.chooseFile(openFilter(), "m7");
     if (!name)
         return;
+    // The boxes an Open may show must not let an answer or a Skip reach the half-loaded file.
+    WaitScope loading(program);
     ShowResultsTotals(program);
 
     OpenRollback rollback(program);
