@@ -82,6 +82,8 @@ MainWindowView::MainWindowView(Program& program) : m_program(program) {
             apply(*control, widget);
         }
     }
+    // Empty choice labels of the third column stand where the picture goes; they must not paint over it.
+    m_widgets.at(&window.GF1)->raise();
 
     // Keyboard order follows the design's tab order; controls that take no focus are passed over.
     std::vector<std::pair<int, QWidget*>> tabOrder;
