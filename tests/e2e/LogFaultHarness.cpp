@@ -1,0 +1,57 @@
+// Replaces a results log through the program's own file code, so a test can kill it or starve it at any
+// point of the write and then look at what is left on disk.
+//
+//   qm7_log_fault_harness write <log> <a|b>   replaces the log once with the contents of that name
+//   qm7_log_fault_harness loop <log>          replaces it with b, a, b, a, ... until killed; says "ready"
+//                                             on standard output before the first replacement
+//
+// Exit status: 0 done, 1 the replacement failed (its message on standard error), 2 wrong arguments.
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "platform/AppError.h"
+#include "platform/LineList.h"
+#include "platform/qt/QtPlatform.h"
+
+namespace {
+
+// A full log of 201 records; the two versions differ on every line, so a mix of them is always visible.
+LineList fullLog(char version) {
+    LineList log;
+    for (int i = 0; i < 201; ++i) {
+        int seconds = version == 'a' ? i : 999 - i;
+        char record[64];
+        std::snprintf(record, sizeof record, "261206 0050%02d-0101%02d,%03d020%03d003020drill-%c-%03d", i % 60,
+                      (i + 7) % 60, seconds, (i * 7) % 1000, version, i);
+        log.add(record);
+    }
+    return log;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string mode = argc > 1 ? argv[1] : "";
+    bool write = mode == "write" && argc == 4 && (std::string(argv[3]) == "a" || std::string(argv[3]) == "b");
+    if (!write && !(mode == "loop" && argc == 3)) {
+        std::cerr << "usage: qm7_log_fault_harness write <log> <a|b> | loop <log>\n";
+        return 2;
+    }
+    QtPlatform platform;
+    std::string log = argv[2];
+    try {
+        if (write) {
+            fullLog(argv[3][0]).saveToFile(platform, log);
+            return 0;
+        }
+        const LineList versions[] = {fullLog('b'), fullLog('a')};
+        std::cout << "ready" << std::endl;
+        for (int next = 0;; next ^= 1)
+            versions[next].saveToFile(platform, log);
+    } catch (const AppError& error) {
+        std::cerr << error.what() << '\n';
+        return 1;
+    }
+}
