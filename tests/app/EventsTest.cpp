@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <tuple>
+
+#include "app/ProgramFolder.h"
+#include "fake/Drill.h"
+#include "platform/AppError.h"
+
+namespace {
+
+TEST(Startup, FormCreateSetsTheStartValues) {
+    FakePlatform platform;
+    platform.utcMilliseconds = 86399999; // the last millisecond of the day
+    Program program{platform};
+    FormCreate(program);
+    const RunState& run = program.Run;
+    EXPECT_EQ(std::tie(run.FirstAttempt, run.CorrectCount, run.MissCount, run.MasteredCount, run.QuestionTotal,
+                       run.SoundOn, run.NextPressed),
+              std::make_tuple(1, 0, 0, -1, 1, 0, 0));
+    EXPECT_EQ(platform.seed, 86399999u);
+    // The window view takes its tab chain from the model; the window tests walk only Sel1..Sel4.
+    const TMn1& w = program.Mn1;
+    for (int n = 1; n <= ChoiceButtonCount; ++n)
+        EXPECT_EQ(program.Mn1.Sel(n).tabOrder(), n - 1) << n;
+    EXPECT_EQ(std::make_tuple(w.Toi.tabOrder(), w.MediaPlayer1.tabOrder(), w.PnlOpe.tabOrder(), w.BtnNext.tabOrder()),
+              std::make_tuple(17, 18, 19, 20));
+}
+
+TEST(Startup, ProgramFolderEndsAtTheLastSlash) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"/opt/qm7w/qm7w", "/opt/qm7w/"},
+        {"qm7w", ""},
+        {"C:\\QM7W\\QM7W.EXE", ""},                         // a backslash is a name byte, not a separator
+        {sjis("/ﾃｽﾄ/表示/ソ/qm7w"), sjis("/ﾃｽﾄ/表示/ソ/")}, // second bytes 0x5C
+        {"/opt/qm7w/qm7\x83", "/opt/qm7w/"},                // a lead byte cut off at the end
+        // Names CP932 cannot hold arrive as raw UTF-8 ("한" = ED 95 9C); no slash is ever a second byte.
+        {"/home/\xED\x95\x9C/qm7w", "/home/\xED\x95\x9C/"},
+        {"/a\x81/caf\xE9/qm7w", "/a\x81/caf\xE9/"},
+    };
+    for (const auto& [path, folder] : cases)
+        EXPECT_EQ(ProgramFolder(path), folder) << path;
+}
+
+TEST(ToolbarCommands, TypefaceAndSoundSwitches) {
+    Drill drill;
+    const FontSpec& font = drill.program.Mn1.Toi.font();
+    const FontSpec labelFont = drill.program.Mn1.Label(1).font();
+    // By bytes: full-width "ＭＳ Ｐ" at the start, single-byte "MS P" after a press.
+    EXPECT_EQ(font.face, "\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E");
+    const std::string japanese = "MS P\x83\x53\x83\x56\x83\x62\x83\x4E";
+    const std::pair<std::string, int> steps[] = {{japanese, 17}, {"Times New Roman", 20}, {japanese, 17}};
+    for (const auto& [face, height] : steps) {
+        SpdBtn4Click(drill.program);
+        EXPECT_EQ(std::tie(font.face, font.height, font.bold, font.italic),
+                  std::make_tuple(face, height, false, false));
+    }
+    EXPECT_EQ(drill.program.Mn1.Label(1).font(), labelFont) << "only the question text changes";
+
+    const auto& soundOn = drill.program.Run.SoundOn;
+    SpdBtn5Click(drill.program);
+    SpdBtn5Click(drill.program);
+    EXPECT_EQ(soundOn, 0) << "twice leaves it unchanged";
+    SpdBtn5Click(drill.program);
+    drill.writeFile("one.m7", {"Title", "base", "I ___ a student.", "#am#is#are", "1"});
+    drill.open("one.m7");
+    ASSERT_EQ(drill.program.Phase, RunPhase::Asking);
+    EXPECT_EQ(soundOn, 1) << "every Open switches the sound on";
+    SpdBtn5Click(drill.program);
+    drill.open("one.m7");
+    EXPECT_EQ(soundOn, 1) << "from off too";
+    SpdBtn4Click(drill.program);
+    EXPECT_EQ(font.face, "Times New Roman") << "an Open keeps the typeface";
+}
+
+TEST(ToolbarCommands, HelpNamesItsFileOnEveryClickAndIsQuitOnlyIfUsed) {
+    Drill unused;
+    FormDestroy(unused.program);
+    EXPECT_TRUE(unused.platform.helpCalls.empty());
+
+    Drill drill;
+    const std::string help = "/opt/qm7w/Qm7wh.hlp";
+    SpdBtn0Click(drill.program);
+    drill.program.HelpFile = "other.hlp";
+    SpdBtn0Click(drill.program);
+    FormDestroy(drill.program);
+    EXPECT_EQ(drill.platform.helpCalls,
+              (std::vector<std::string>{"contents " + help, "contents " + help, "quit " + help}));
+}
+
+TEST(ToolbarCommands, RunHandlerShowsAFailureInTheErrorBoxAndGoesOn) {
+    Drill drill;
+    RunHandler(drill.program, [] { throw AppError(sjis("ﾌｧｲﾙ x は開けません")); });
+    RunHandler(drill.program, [] { throw std::out_of_range("array::at"); });
+    EXPECT_EQ(drill.platform.errors, (std::vector<std::string>{sjis("ﾌｧｲﾙ x は開けません."), "array::at."}));
+    EXPECT_FALSE(drill.program.Closing);
+}
+
+} // namespace

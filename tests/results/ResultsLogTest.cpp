@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "fake/Drill.h"
+#include "results/Figures.h"
+#include "results/ResultsLog.h"
+#include "results/ResultsTotals.h"
+#include "results/ResultsWriter.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A log line with its three counted fields as written: run time, correct and wrong answers.
+std::string record(const std::string& time, const std::string& correct, const std::string& wrong) {
+    return "261206 005058-010203," + time + "020" + correct + wrong + "020" + "abc\r\n";
+}
+
+TEST(ResultsTotals, FiguresRoundHalvesUpAndFieldsReadDecimalOrDollarHex) {
+    const std::pair<double, const char*> cases[] = {{3.125, "3.13"}, {0.285, "0.29"},   {1.005, "1.01"},
+                                                    {0.004, "0.00"}, {-0.285, "-0.29"}, {-0.001, "0.00"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(FormatFigure(value), text) << value;
+    const std::pair<const char*, long long> numbers[] = {{"007", 7}, {" 42", 42}, {"-05", -5}, {"+5", 5}, {"$1f", 31}};
+    for (const auto& [field, value] : numbers)
+        EXPECT_EQ(ConvertRecordField(field), value) << field;
+    for (const char* field : {"", "   ", "4 ", "$", "1F", "\x82\x50"}) // the last a full-width digit
+        EXPECT_EQ(ConvertRecordField(field), std::nullopt) << '"' << field << '"';
+}
+
+TEST(ResultsTotals, SumTheLogIntoTimeRateAndSpeed) {
+    struct Case {
+        std::optional<std::string> log;
+        Lines shown; // time, rate, speed
+        std::size_t messages = 0;
+    };
+    const Case cases[] = {
+        {std::nullopt, {"  0:00", "  0.00", "  0.00"}},
+        {"", {"  0:00", "  0.00", "  0.00"}},
+        {record("600", "023", "003") + record("125", "010", "000"), {" 12:05", " 91.67", "  2.73"}},
+        {record("125", "000", "000"), {"  2:05", "  0.00", "  0.00"}}, // no answers
+        {record("000", "010", "000"), {"  0:00", "  0.00", "  0.00"}}, // no time
+        {record(" 42", "  1", "  0") + record("$1F", "$0A", "000") + record("-05", "000", "000"),
+         {"  1:08", "100.00", "  9.71"}},
+        // A bad field ends its line, with one message; what converted before it counts.
+        {record("100", "010", "000") + "abc\r\n" + record("050", "x10", "005") + "\r\n" + record("010", "005", "bad"),
+         {"  2:40", "100.00", "  5.63"},
+         4},
+        {record("001", "999", "000"), {"  0:01", "100.00", "59940.00"}}, // padding never cuts
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.shown));
+        Drill drill;
+        drill.program.Mn1.FileLines.setText("question file");
+        if (c.log)
+            drill.platform.files[drill.logPath()] = *c.log;
+        ShowResultsTotals(drill.program);
+        const TMn1& window = drill.program.Mn1;
+        EXPECT_EQ((Lines{window.LbSkip.caption(), window.LbHead3B.caption(), window.LbHead4B.caption()}), c.shown);
+        EXPECT_EQ(drill.platform.messages, Lines(c.messages, sjis("QM7Kekka.DAT ｴﾗｰ! このﾌｧｲﾙをｺﾞﾐ箱に捨てて下さい!")));
+        EXPECT_EQ(drill.platform.files.count(drill.logPath()), c.log ? 1u : 0u) << "the totals create no log";
+        EXPECT_EQ(drill.program.Mn1.FileLines.lines(), Lines{"question file"}) << "the open file stays";
+    }
+}
+
+const std::string Head = "261206 005058-010203,"; // opened at 00:50:58, finished at 01:02:03
+
+// A finished run as the answer handling leaves it: 600 s of work across a wrap of the tick count.
+struct ResultsWriter : ::testing::Test {
+    ResultsWriter() {
+        RunState& run = drill.program.Run;
+        std::tie(run.QuestionTotal, run.CorrectCount, run.MissCount, run.RunStartTick) =
+            std::make_tuple(20, 23, 3, 0xFFFFF000u);
+        drill.platform.tick = run.RunStartTick + 600000;
+        drill.platform.now = LocalTime{2026, 12, 6, 1, 2, 3};
+    }
+
+    // Writes as a new Open would allow, from a run tag with this base line.
+    void write(const std::string& base = "abc") {
+        drill.program.RecordWritten = false;
+        drill.program.Run.RunTag = "261206 005058#" + base;
+        RunHandler(drill.program, [&] { WriteResultsRecord(drill.program); });
+    }
+    std::string& log() { return drill.platform.files[drill.logPath()]; }
+
+    Drill drill;
+};
+
+TEST_F(ResultsWriter, AFirstRunCreatesOneLineByteForByte) {
+    // Base line; milliseconds of the 600 s not counted, questions, correct, missed; the fields written.
+    const std::tuple<std::string, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::string> cases[] = {
+        {"abc", 0, 20, 23, 3, "600020023003020"},
+        {"a#b\x83\x5C#\x95\x5C\xB1 ", 0, 20, 23, 3, "600020023003020"}, // "#", 0x5C second bytes, kana
+        {"", 0, 999, 999, 999, "600999999999999"},
+        {"abc", -600000, 1000, 1000, 0, "999999999000999"}, // 1200 s
+        {"abc", 601000, 1, 12345, -1, "000001999000001"},   // -1 s
+    };
+    for (const auto& [base, overrun, total, correct, miss, fields] : cases) {
+        RunState& run = drill.program.Run;
+        std::tie(run.TimeOverrun, run.QuestionTotal, run.CorrectCount, run.MissCount) =
+            std::make_tuple(overrun, total, correct, miss);
+        drill.platform.files.clear();
+        write(base);
+        EXPECT_EQ(log(), Head + fields + base + "\r\n");
+        EXPECT_EQ(run.RunTag, base) << "the stamp is used up";
+    }
+}
+
+TEST_F(ResultsWriter, KeepsAtMost201Lines) {
+    // Only one line is dropped, whatever the count: a longer hand-made log keeps its length.
+    for (const auto& [before, dropped] : {std::pair(200, 0), std::pair(201, 1), std::pair(250, 1)}) {
+        std::string old;
+        for (int i = 0; i < before; ++i)
+            old += "old " + std::to_string(100 + i) + "\r\n";
+        log() = old;
+        write();
+        EXPECT_EQ(log(), old.substr(dropped * 9) + Head + "600020023003020abc\r\n") << before;
+    }
+}
+
+TEST_F(ResultsWriter, AFailedWriteLeavesTheOldLog) {
+    const std::string old = Head + "300010010000010old\n";
+    log() = old;
+    drill.platform.unwritable.insert(drill.logPath());
+    write();
+    EXPECT_EQ(log(), old);
+    EXPECT_EQ(drill.platform.errors,
+              std::vector<std::string>{sjis("ﾌｧｲﾙ ") + drill.logPath() + sjis(" を作成できません") + "."});
+}
+
+TEST_F(ResultsWriter, WritesOncePerOpen) {
+    write();
+    WriteResultsRecord(drill.program);
+    EXPECT_EQ(log(), Head + "600020023003020abc\r\n");
+
+    drill.writeFile("one.m7", {"Title", "base", "I ___ a student.", "#am#is#are", "1"});
+    drill.open("one.m7");
+    drill.press(drill.key());
+    drill.press(drill.key()); // after the end: nothing more
+    EXPECT_EQ(log(), Head + "600020023003020abc\r\n261206 010203-010203,000001001000001base\r\n");
+}
+
+} // namespace
