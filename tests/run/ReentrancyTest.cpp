@@ -1,152 +1,88 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "fake/RunFixtures.h"
 
 namespace {
 
-// The waits of a completed question, each named by the length of its first wait.
-enum class Wait : std::uint32_t { Translation = 100, Acknowledgement = 700, Pause = 800 };
-const std::vector<Wait> AllWaits = {Wait::Translation, Wait::Acknowledgement, Wait::Pause};
+// Input that would move the run on, given in each wait of a completed question (named by the length of
+// its first wait: translation 100, acknowledgement loop 700, pause 800 ms), of a middle and a last question.
+TEST(Reentrancy, InputDuringTheWaitsMovesTheRunOnOnceAndWritesOneRecord) {
+    const std::vector<std::pair<std::string, std::function<void(RunDrill&)>>> inputs = {
+        {"click", [](RunDrill& drill) { drill.click(choiceNumber(drill.key())); }},
+        {"key", [](RunDrill& drill) { drill.answerRight(); }},
+        {"skip", [](RunDrill& drill) { drill.skip(); }},
+        {"open", [](RunDrill& drill) { drill.open("q.m7"); }},
+    };
+    for (int questions : {3, 1}) {
+        for (std::uint32_t wait : {100u, 700u, 800u}) {
+            for (const auto& [name, give] : inputs) {
+                SCOPED_TRACE(name + " in " + std::to_string(wait) + " of " + std::to_string(questions));
+                RunDrill drill;
+                if (wait == 100)
+                    drill.writeFile("qjp.txt", {"Title", "one"});
+                drill.openQuestions(questionBlocks(questions));
+                if (wait == 700)
+                    drill.answerWrong();
+                drill.platform.tick += 5000; // keeps the counters from the zero-time guard
+                drill.duringWait([&] { give(drill); });
+                drill.answerRight();
 
-// Input that would move the run on if it were taken inside the wait.
-struct Input {
-    std::string name;
-    std::function<void(RunDrill&)> give;
-};
-const std::vector<Input> AllInputs = {
-    {"click on the right choice", [](RunDrill& drill) { drill.click(choiceNumber(drill.key())); }},
-    {"key of the right choice", [](RunDrill& drill) { drill.answerRight(); }},
-    {"skip", [](RunDrill& drill) { drill.skip(); }},
-    {"open", [](RunDrill& drill) { drill.open("other.m7"); }},
-};
-
-std::string situation(Wait wait, const Input& input) {
-    return input.name + " in the wait of " + std::to_string(static_cast<std::uint32_t>(wait)) + " ms";
-}
-
-// A drill of `questions` questions whose next correct answer first waits in `wait`.
-void prepare(RunDrill& drill, Wait wait, int questions) {
-    drill.writeFile("other.m7", {"Other", "o", "Other ___", "#x#y", "1"});
-    if (wait == Wait::Translation)
-        drill.translation({"Drill", "one", "two", "three"});
-    drill.openQuestions(simpleQuestions(questions));
-    if (wait == Wait::Acknowledgement)
-        drill.answerWrong();
-}
-
-TEST(Reentrancy, InputDuringTheWaitsMovesTheRunOnOnce) {
-    for (Wait wait : AllWaits) {
-        for (const Input& input : AllInputs) {
-            SCOPED_TRACE(situation(wait, input));
-            RunDrill drill;
-            prepare(drill, wait, 3);
-            bool missed = wait == Wait::Acknowledgement;
-            drill.duringWait([&] { input.give(drill); });
-            drill.answerRight();
-
-            ASSERT_FALSE(drill.platform.waits.empty());
-            EXPECT_EQ(drill.platform.waits[0], static_cast<std::uint32_t>(wait));
-            EXPECT_TRUE(drill.platform.duringWaits.empty());
-            RunState& run = drill.program.Run;
-            EXPECT_EQ(run.CurrentQuestion, 2);
-            EXPECT_EQ(run.CorrectCount, 1);
-            EXPECT_EQ(run.MissCount, missed ? 1 : 0);
-            EXPECT_EQ(drill.pending(1), missed ? 1 : 0);
-            EXPECT_EQ(drill.pending(2), 2);
-            EXPECT_EQ(drill.pending(3), 3);
-            EXPECT_EQ(drill.program.Mn1.LbHead1B.caption(), missed ? "0/3" : "1/3");
-            EXPECT_EQ(drill.platform.randomRanges.size(), 2u); // question 1, then question 2 once
-            EXPECT_EQ(drill.memo(), "Q2 ___.\r\n");
-            EXPECT_EQ(drill.program.Mn1.TT.caption(), "Drill");
-            EXPECT_EQ(drill.platform.dialogFilters.size(), 1u);
-            EXPECT_TRUE(drill.platform.errors.empty());
-            EXPECT_EQ(drill.program.WaitDepth, 0);
+                EXPECT_EQ(drill.platform.waits.at(0), wait);
+                EXPECT_TRUE(drill.platform.duringWaits.empty());
+                EXPECT_EQ(drill.program.Run.CorrectCount, 1);
+                EXPECT_EQ(drill.platform.dialogFilters.size(), 1u);
+                if (questions == 1) {
+                    std::string log = drill.platform.files[drill.logPath()];
+                    EXPECT_EQ(log.find("\r\n"), log.size() - 2) << log;
+                    EXPECT_EQ(drill.platform.messages.size(), 1u);
+                    continue;
+                }
+                EXPECT_EQ(drill.memo(), "Q2 ___\r\n");
+                EXPECT_EQ(drill.platform.randomRanges.size(), 2u);
+                EXPECT_EQ(drill.pending(1), wait == 700 ? 1 : 0);
+                EXPECT_EQ(drill.pending(2) + drill.pending(3), 5);
+            }
         }
     }
 }
 
-TEST(Reentrancy, InputDuringTheWaitsOfTheLastQuestionWritesOneRecord) {
-    for (Wait wait : AllWaits) {
-        for (const Input& input : AllInputs) {
-            SCOPED_TRACE(situation(wait, input));
-            RunDrill drill;
-            prepare(drill, wait, 1);
-            drill.platform.tick += 5000; // keeps the counters from the zero-time guard
-            drill.duringWait([&] { input.give(drill); });
-            drill.answerRight();
-
-            EXPECT_EQ(drill.program.Phase, RunPhase::Finished);
-            EXPECT_EQ(drill.program.Run.CorrectCount, 1);
-            EXPECT_EQ(drill.platform.messages.size(), 1u);
-            std::string log = drill.platform.files[drill.logPath()];
-            EXPECT_EQ(log.find("\r\n"), log.size() - 2) << log;
-            EXPECT_EQ(drill.program.Mn1.TT.caption(), "");
-        }
-    }
-}
-
-TEST(Reentrancy, AnswersDuringTheCongratulationAreIgnored) {
+// Before Open, in the congratulation box and after it nothing answers, skips, listens or hints.
+TEST(Reentrancy, InputDoesNothingBeforeOpenAndAfterTheEnd) {
     RunDrill drill;
-    drill.openQuestions(simpleQuestions(1));
-    drill.platform.tick += 5000;
-    drill.platform.onMessage = [&](const std::string&) {
-        drill.press('1');
-        drill.press(vk::Space);
+    drill.platform.files["00.wav"] = drill.platform.files["q01.wav"] = "RIFF"; // Listen's names before and after Open
+    drill.writeFile("qjp.txt", {"Title", "one"});
+    auto everything = [&] {
+        for (std::uint16_t key : {std::uint16_t{'1'}, vk::Shift, std::uint16_t{'A'}})
+            drill.press(key);
         drill.click(1);
+        drill.click(2);
         drill.skip();
         drill.listen();
+        drill.hint();
+    };
+    auto state = [&] {
+        const FakePlatform& p = drill.platform;
+        const RunState& run = drill.program.Run;
+        return std::make_tuple(p.player.log, p.waits, p.beeps, p.randomRanges, run.CorrectCount, run.MissCount,
+                               drill.memo(), drill.program.Mn1.Yaku.caption(), drill.label(1));
+    };
+    auto before = state();
+    everything();
+    EXPECT_EQ(state(), before);
+
+    drill.openQuestions(questionBlocks(1));
+    drill.platform.tick += 5000;
+    drill.platform.onMessage = [&](const std::string&) {
+        before = state();
+        everything();
     };
     drill.answerRight();
-    EXPECT_EQ(drill.program.Run.CorrectCount, 1);
-    EXPECT_EQ(drill.program.Run.MissCount, 0);
-    EXPECT_EQ(drill.label(1), rateCaption("100.00"));
-    EXPECT_EQ(drill.memo(), "");
-    EXPECT_EQ(drill.platform.messages.size(), 1u);
-}
-
-TEST(Reentrancy, SoundSwitchDuringTheTranslationPauseSilencesTheQuestion) {
-    RunDrill drill;
-    drill.effectSounds();
-    drill.translation({"Drill", "one", "two"});
-    drill.openQuestions(simpleQuestions(2));
-    drill.answerWrong();
-    drill.duringWait([&] { drill.soundSwitch(); });
-    drill.answerRight();
-    // Sound off when the sound is chosen: the chime is opened but not played, and no loop runs.
-    EXPECT_EQ(drill.platform.waits, (std::vector<std::uint32_t>{100, 800}));
-    EXPECT_EQ(drill.platform.player.log, (std::vector<std::string>{"open " + BuzzPath, "play " + BuzzPath, "close",
-                                                                   "open " + PinponPath, "close"}));
-    EXPECT_EQ(drill.program.Run.SoundOn, 0);
-    EXPECT_EQ(drill.program.Run.CurrentQuestion, 2);
-}
-
-TEST(Reentrancy, SoundSwitchDuringTheLoopLetsTheLoopFinish) {
-    RunDrill drill;
-    drill.openQuestions(simpleQuestions(2));
-    drill.answerWrong();
-    drill.duringWait([&] { drill.soundSwitch(); }, 3);
-    drill.answerRight();
-    EXPECT_EQ(drill.platform.waits.size(), 22u);
-    EXPECT_EQ(drill.program.Run.SoundOn, 0);
-}
-
-TEST(Reentrancy, ListenIsIgnoredAndHintWorksDuringTheWaits) {
-    RunDrill drill;
-    drill.translation({"Drill", "one", "two"});
-    drill.platform.files["q01.wav"] = "RIFF";
-    drill.openQuestions(simpleQuestions(2));
-    std::string hinted;
-    drill.duringWait([&] { drill.listen(); }); // in the translation pause
-    drill.duringWait([&] {                     // in the 800 ms pause
-        drill.hint();
-        hinted = drill.program.Mn1.Yaku.caption();
-    });
-    drill.answerRight();
-    EXPECT_EQ(hinted, "one");
-    EXPECT_EQ(drill.platform.waits, (std::vector<std::uint32_t>{100, 800, 300}));
-    // The question's own sound plays once, when the question is completed.
-    EXPECT_EQ(drill.platform.player.log, (std::vector<std::string>{"open q01.wav", "play-wait q01.wav", "close"}));
-    EXPECT_EQ(drill.program.Run.CurrentQuestion, 2);
+    ASSERT_EQ(drill.program.Phase, RunPhase::Finished);
+    drill.platform.onMessage = nullptr;
+    everything();
+    EXPECT_EQ(state(), before);
 }
 
 } // namespace
