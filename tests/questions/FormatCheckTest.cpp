@@ -1,131 +1,55 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "fake/Drill.h"
 #include "fake/QuestionFiles.h"
 
-namespace {
-
-const std::string WrongFormat = "ファイル形式が違います";
-
-// Opens `lines` as a fresh program's file.
-struct Refusal : Drill {
-    explicit Refusal(const std::vector<std::string>& lines) {
-        writeFile("q.m7", lines);
-        open("q.m7");
-    }
-    // The one message box, in UTF-8.
-    std::string message() const {
-        return platform.messages.size() == 1 ? decodeCp932(platform.messages[0])
-                                             : "boxes: " + std::to_string(platform.messages.size());
-    }
-};
-
-TEST(FormatCheck, MalformedFilesAreRefusedWithTheirLineAndTheProgramStays) {
-    const std::vector<std::string> q = {"Q ___", "#a#b", "1"}; // body lines 3 to 5
-    auto with = [&](std::vector<std::string> more) {
-        std::vector<std::string> body = q;
-        body.insert(body.end(), more.begin(), more.end());
-        return questionFile("b", body);
+TEST(FormatCheck, MalformedFilesAreRefusedWithTheirLineAndOnlyTheTwoFormatErrorsClose) {
+    auto file = [](const std::vector<std::string>& body) { return questionFile("b", body); };
+    const std::string close = "ファイル形式が違います", hash = "Windows版では\"##\"選択肢は使えません！";
+    auto refused = [&](int line, const std::string& what) {
+        return close + "\n" + std::to_string(line) + "行目: " + what;
     };
-    const struct {
-        const char* what;
-        std::vector<std::string> file;
-        std::string expected; // after the first line of the box
-    } cases[] = {
-        {"title only", {"Title"}, "タイトル行と基本行がありません"},
-        {"empty file", {}, "タイトル行と基本行がありません"},
-        {"empty line between questions", with({"", "Q2 ___", "#c#d", "1"}), "6行目: 空行は使えません"},
-        {"empty line inside a block", questionFile("b", {"Q ___", "", "#a#b", "1"}), "4行目: 空行は使えません"},
-        {"first question without text", questionFile("b", {"#a#b", "1"}), "3行目: 選択肢の行の前に問題文がありません"},
-        {"later question without text", with({"#c#d", "2"}), "6行目: 選択肢の行の前に問題文がありません"},
-        {"last question without answer", questionFile("b", {"Q ___", "#a#b"}),
-         "4行目: 選択肢の行の次に解答行がありません"},
-        {"empty answer at the end", with({"Q2 ___", "#c#d", ""}), "7行目: 選択肢の行の次に解答行がありません"},
-        {"choices line for answer", questionFile("b", {"Q ___", "#a#b", "#c#d", "1"}),
-         "4行目: 選択肢の行の次に解答行がありません"},
-        {"18 choices", questionFile("b", {"Q ___", "#1#2#3#4#5#6#7#8#9#A#B#C#D#E#F#G#H#I", "1"}),
-         "4行目: 選択肢が18個あります（17個まで）"},
-        {"answer of blanks", questionFile("b", {"Q ___", "#a#b", "   "}), "5行目: 解答行に解答の記号がありません"},
-        {"empty answer above", questionFile("b", {"Q ___", "#a#b", "", "Q2 ___", "#c#d", "1"}),
-         "5行目: 解答行に解答の記号がありません"},
-        {"label 0", questionFile("b", {"Q ___", "#a#b", "0"}), "5行目: 解答の記号「0」は1～9またはA～Hではありません"},
-        {"label a", questionFile("b", {"Q ___", "#a#b", "a"}), "5行目: 解答の記号「a」は1～9またはA～Hではありません"},
-        {"label I", with({"Q2 ___ ___", "#c#d", "1 I"}), "8行目: 解答の記号「I」は1～9またはA～Hではありません"},
-        {"label of a missing choice", questionFile("b", {"Q ___", "#a#b", "3"}),
-         "5行目: 解答の記号「3」の選択肢がありません（選択肢は2個）"},
-        {"second label missing choice", questionFile("b", {"Q ___", "#1#2#3#4#5#6#7#8#9#A", "A H"}),
-         "5行目: 解答の記号「H」の選択肢がありません（選択肢は10個）"},
-        // Removed directive lines do not shift the line numbers.
-        {"after directives", questionFile("b", {"//c", "/Tx", "Q ___", "#a#b", "9"}),
-         "7行目: 解答の記号「9」の選択肢がありません（選択肢は2個）"},
-    };
-    for (const auto& c : cases) {
-        Refusal drill(c.file);
-        EXPECT_EQ(drill.message(), WrongFormat + "\n" + c.expected) << c.what;
-        EXPECT_TRUE(drill.platform.errors.empty()) << c.what;
-        EXPECT_EQ(drill.program.Phase, RunPhase::NoFile) << c.what;
-        EXPECT_FALSE(drill.program.Closing) << c.what;
-        EXPECT_FALSE(drill.platform.closeRequested) << c.what;
-    }
-}
-
-TEST(FormatCheck, EdgesThatAreAccepted) {
-    const std::vector<std::vector<std::string>> bodies = {
-        {"Q ___", "#1#2#3#4#5#6#7#8#9#A#B#C#D#E#F#G#H", "H"}, // 17 choices
-        {"Q ___ ___", "#a#b#c", "3 1  "},                     // trailing blanks trimmed
-        {"Q ___", "#a#b#c", "31"},                            // one label, the "1" is its separator
-        {"Q ___", "#a#b#", "3"},                              // the empty third choice
-        {"Q ___", "#a", "2"},                                 // an empty first choice
-        {"Q", "with", "three lines ___", "#a#b", "2"},
-    };
-    for (const std::vector<std::string>& body : bodies) {
-        Refusal drill(questionFile("b", body));
-        EXPECT_TRUE(drill.platform.messages.empty()) << body[body.size() - 2] << ": " << drill.message();
-        EXPECT_EQ(drill.program.Phase, RunPhase::Asking) << body[body.size() - 2];
-    }
-}
-
-TEST(FormatCheck, AtMost128Questions) {
-    Refusal full(questionFile("b", questionBlocks(128)));
-    EXPECT_TRUE(full.platform.messages.empty());
-    EXPECT_EQ(full.program.Phase, RunPhase::Asking);
-    EXPECT_EQ(full.program.Run.Table.pending(128), 128);
-    EXPECT_EQ(full.program.Run.Table.start(128), 381);
-
-    // The choices line of question 129 is body index 385, file line 388; far too many is refused alike.
-    for (int count : {129, 1000}) {
-        Refusal over(questionFile("b", questionBlocks(count)));
-        EXPECT_EQ(over.message(), WrongFormat + "\n388行目: 問題が128問を超えています") << count;
-        EXPECT_EQ(over.program.Phase, RunPhase::NoFile) << count;
-        EXPECT_FALSE(over.program.Closing) << count;
-    }
-}
-
-TEST(FormatCheck, TheTwoFormatErrorsCloseTheProgram) {
-    const struct {
-        const char* what;
-        std::vector<std::string> file;
-        std::vector<std::string> messages;
-    } cases[] = {
-        {"no choices line", questionFile("b", {"text", "/Tx", "1"}), {WrongFormat}},
-        {"title and base line only", questionFile("b", {}), {WrongFormat}},
-        {"only empty lines", questionFile("b", {"", ""}), {WrongFormat}},
-        {"a /# line", questionFile("b", {"Q ___", "#a#b", "1", "/##x"}), {"Windows版では\"##\"選択肢は使えません！"}},
-        {"/# and no choices line",
-         questionFile("b", {"/#a"}),
-         {"Windows版では\"##\"選択肢は使えません！", WrongFormat}},
-    };
-    for (const auto& c : cases) {
-        Refusal drill(c.file);
-        std::vector<std::string> shown;
+    const std::string label = "は1～9またはA～Hではありません", missing = "の選択肢がありません（選択肢は";
+    const std::string noAnswer = "選択肢の行の次に解答行がありません", noText = "選択肢の行の前に問題文がありません";
+    // The file, its boxes joined by "|" (none: accepted), whether the program closes.
+    const std::tuple<std::vector<std::string>, std::string, bool> cases[] = {
+        {{"Title"}, close + "\nタイトル行と基本行がありません", false},
+        {file({"Q ___", "#a#b", "1", "", "Q2 ___", "#c#d", "1"}), refused(6, "空行は使えません"), false},
+        {file({"#a#b", "1"}), refused(3, noText), false},
+        {file({"Q ___", "#a#b", "1", "#c#d", "2"}), refused(6, noText), false},
+        {file({"Q ___", "#a#b"}), refused(4, noAnswer), false},
+        {file({"Q ___", "#a#b", "#c#d", "1"}), refused(4, noAnswer), false},
+        {file({"Q ___", "#a#b", "1", "Q2 ___", "#c#d", ""}), refused(7, noAnswer), false},
+        {file({"Q ___", "#1#2#3#4#5#6#7#8#9#A#B#C#D#E#F#G#H#I", "1"}), refused(4, "選択肢が18個あります（17個まで）"),
+         false},
+        {file({"Q ___", "#1#2#3#4#5#6#7#8#9#A#B#C#D#E#F#G#H", "H"}), "", false},
+        {file({"Q ___", "#a#b", "   "}), refused(5, "解答行に解答の記号がありません"), false},
+        {file({"Q ___", "#a#b", "0"}), refused(5, "解答の記号「0」" + label), false},
+        {file({"Q ___", "#a#b", "a"}), refused(5, "解答の記号「a」" + label), false},
+        {file({"Q ___ ___", "#a#b", "1 I"}), refused(5, "解答の記号「I」" + label), false},
+        // Removed directive lines keep the file's numbering; a trailing "#" makes an empty third choice.
+        {file({"//c", "/Tx", "Q ___ ___", "#a#b#", "3 9"}), refused(7, "解答の記号「9」" + missing + "3個）"), false},
+        {file({"Q ___ ___", "#a#b#c", "3 1  "}), "", false}, // trailing blanks trimmed
+        {file({"Q ___", "#a#b#c", "31"}), "", false},        // one label, the "1" stands as its separator
+        {file(questionBlocks(128)), "", false},
+        {file(questionBlocks(129)), refused(388, "問題が128問を超えています"), false},
+        {file({"text", "/Tx", "1"}), close, true},
+        {file({"", ""}), close, true},
+        {file({"Q ___", "#a#b", "1", "/##x"}), hash, true},
+        {file({"/#a"}), hash + "|" + close, true}};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [lines, boxes, closes] = cases[i];
+        Drill drill;
+        drill.writeFile("q.m7", lines);
+        drill.open("q.m7");
+        std::string shown;
         for (const std::string& message : drill.platform.messages)
-            shown.push_back(decodeCp932(message));
-        EXPECT_EQ(shown, c.messages) << c.what;
-        EXPECT_TRUE(drill.program.Closing) << c.what;
-        EXPECT_TRUE(drill.platform.closeRequested) << c.what;
-        EXPECT_NE(drill.program.Phase, RunPhase::Asking) << c.what;
-        EXPECT_TRUE(drill.platform.errors.empty()) << c.what;
+            shown += (shown.empty() ? "" : "|") + decodeCp932(message);
+        EXPECT_EQ(shown, boxes) << "case " << i;
+        EXPECT_EQ(drill.program.Phase == RunPhase::Asking, boxes.empty()) << "case " << i;
+        EXPECT_EQ(drill.program.Closing && drill.platform.closeRequested, closes) << "case " << i;
+        EXPECT_TRUE(drill.platform.errors.empty()) << "case " << i;
     }
 }
-
-} // namespace

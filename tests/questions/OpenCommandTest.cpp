@@ -7,97 +7,101 @@
 
 namespace {
 
-// The two-question example drill.
-const std::vector<std::string> VerbsFile = {"Verbs 1",
-                                            "verb1",
-                                            "//lesson 1, part A",
-                                            "/TChoose the word for the blank.",
-                                            "I ___ a student.",
-                                            "#am#is#are",
-                                            "1",
-                                            "She ___ to school ___ bus.",
-                                            "(two answers)",
-                                            "#goes#by#go#on#in",
-                                            "1 2",
-                                            "/Vsnd1"};
+// The two-question example drill, and its body once the directive lines are gone.
+const std::string VerbsBody = "I ___ a student.\r\n#am#is#are\r\n1\r\nShe ___ to school ___ bus.\r\n(two answers)\r\n"
+                              "#goes#by#go#on#in\r\n1 2\r\n";
+const std::string VerbsFile =
+    "Verbs 1\r\nverb1\r\n//lesson 1, part A\r\n/TChoose the word for the blank.\r\n" + VerbsBody + "/Vsnd1\r\n";
 
 // One record: 600 s, 23 correct, 3 wrong.
 const std::string OneRecordLog = "261206 005058-010203,600020023003020abc\r\n";
 
-const std::string OpenFilter = sjis("QM7,ﾃｷｽﾄ形式|*.m7;*.txt|ﾃｷｽﾄ形式|*.txt|QM7|*.m7|すべて(*.*)|*.*");
-
 TEST(OpenCommand, ExampleDrillOpensReadyForQuestion1) {
     Drill drill;
-    drill.writeFile("verbs.m7", VerbsFile);
+    drill.platform.files["verbs.m7"] = VerbsFile;
     drill.writeFile("verb1jp.txt", {"訳", "私は学生です。", "彼女はバスで通学する。"});
     drill.platform.tick = 5000;
     drill.open("verbs.m7");
-    ASSERT_TRUE(drill.platform.messages.empty());
-    ASSERT_TRUE(drill.platform.errors.empty());
     const RunState& run = drill.program.Run;
-    TMn1& window = drill.program.Mn1;
-
-    EXPECT_EQ(window.FileLines.lines(),
-              (std::vector<std::string>{"I ___ a student.", "#am#is#are", "1", "She ___ to school ___ bus.",
-                                        "(two answers)", "#goes#by#go#on#in", "1 2"}));
-    EXPECT_EQ((std::vector<int>(run.Table.pendingRow.begin(), run.Table.pendingRow.begin() + 4)),
-              (std::vector<int>{1, 2, 0, 0}));
-    EXPECT_EQ((std::vector<int>(run.Table.startRow.begin(), run.Table.startRow.begin() + 4)),
-              (std::vector<int>{0, 3, 0, 0}));
-    EXPECT_EQ(run.RunTag, "261206 005058#verb1");
-    EXPECT_EQ(run.PictureBase, "verb1");
-    EXPECT_EQ(run.ListenBase, "snd1");
+    const TMn1& window = drill.program.Mn1;
+    EXPECT_TRUE(drill.platform.messages.empty() && drill.platform.errors.empty());
+    EXPECT_EQ(window.FileLines.text(), VerbsBody); // 7 lines
+    EXPECT_EQ(std::vector<int>(run.Table.pendingRow.begin(), run.Table.pendingRow.begin() + 3), (std::vector{1, 2, 0}));
+    EXPECT_EQ(std::vector<int>(run.Table.startRow.begin(), run.Table.startRow.begin() + 3), (std::vector{0, 3, 0}));
+    EXPECT_EQ(std::tie(run.RunTag, run.PictureBase, run.ListenBase),
+              std::make_tuple("261206 005058#verb1", "verb1", "snd1"));
     EXPECT_EQ(window.TT.caption(), "Verbs 1");
     EXPECT_EQ(window.LbMondai.caption(), "Choose the word for the blank.");
-    EXPECT_EQ(run.TranslationLoaded, 1);
     EXPECT_TRUE(window.SpdBtn7.visible());
     EXPECT_EQ(window.TranslationLines.get(2), sjis("彼女はバスで通学する。"));
-
     // The run values, and question 1 on screen.
     EXPECT_EQ(drill.program.Phase, RunPhase::Asking);
-    EXPECT_EQ(run.RunStartTick, 5000u);
-    EXPECT_EQ(run.QuestionStartTick, 5000u);
-    EXPECT_EQ(run.PreviousQuestion, 3);
-    EXPECT_EQ(run.QuestionTotal, 2);
-    EXPECT_EQ(run.CurrentQuestion, 1);
-    EXPECT_EQ(run.MasteredCount, 0);
-    EXPECT_EQ(run.CorrectCount, 0);
-    EXPECT_EQ(run.MissCount, 0);
-    EXPECT_EQ(run.TimeOverrun, 0);
-    EXPECT_EQ(run.FirstAttempt, 1);
-    EXPECT_EQ(run.SoundOn, 1);
-    EXPECT_EQ(run.KeepOrder, 0);
+    EXPECT_EQ(std::tie(run.RunStartTick, run.QuestionStartTick, run.QuestionTotal, run.CurrentQuestion,
+                       run.PreviousQuestion, run.ChoiceCount),
+              std::make_tuple(5000u, 5000u, 2, 1, 3, 3));
     EXPECT_EQ(window.LbHead1B.caption(), "0/2");
     EXPECT_EQ(drill.memo(), "I ___ a student.\r\n");
-    EXPECT_EQ(run.ChoiceCount, 3);
 }
 
-TEST(OpenCommand, StampIsTheLocalTimeOfTheOpen) {
-    Drill drill;
-    drill.writeFile("q.m7", questionFile("base", questionBlocks(1)));
-    drill.platform.now = {2009, 1, 2, 23, 4, 5};
-    drill.open("q.m7");
-    EXPECT_EQ(drill.program.Run.RunTag, "090102 230405#base");
+// Everything of a run in progress that an Open could touch, apart from the totals.
+auto runInProgress(const Drill& drill) {
+    const RunState& run = drill.program.Run;
+    const TMn1& window = drill.program.Mn1;
+    return std::make_tuple(run.AnswerKey, run.AnswerLine, run.RunTag, run.PictureBase, run.ListenBase,
+                           window.TT.caption(), window.LbMondai.caption(), window.LbHead1B.caption(), drill.memo(),
+                           std::vector<std::int64_t>{run.CurrentQuestion, run.MissCount, run.ChoiceCount,
+                                                     run.RunStartTick, run.KeepOrder, run.TranslationLoaded,
+                                                     window.SpdBtn7.visible(), static_cast<int>(drill.program.Phase)},
+                           run.Table.pendingRow, window.FileLines.text(), window.TranslationLines.text());
 }
 
-TEST(OpenCommand, CancelDoesNothingAtAll) {
+TEST(OpenCommand, CancelledRefusedOrFailedOpenLeavesTheRunOfAShortTranslationFileIntact) {
     Drill drill;
-    drill.writeFile("verbs.m7", VerbsFile);
+    drill.platform.files["verbs.m7"] = VerbsFile + "/R\r\n";
+    drill.writeFile("verb1jp.txt", {"head", "one"}); // short: question 2 has no line
     drill.open("verbs.m7");
-    drill.platform.files[drill.logPath()] = OneRecordLog;
-    const std::string memo = drill.memo();
+    drill.press('2'); // a miss
+    drill.press('1'); // question 1 done, question 2 asked
+    drill.press('1'); // its first blank
+    ASSERT_EQ(drill.program.Run.AnswerKey, "2");
+    const auto before = runInProgress(drill);
 
+    // A cancel does not even read the totals again.
+    drill.platform.files[drill.logPath()] = OneRecordLog;
     drill.platform.dialogAnswers.push_back(std::nullopt);
     RunHandler(drill.program, [&] { SpdBtn1Click(drill.program); });
-    EXPECT_EQ(drill.platform.dialogFilters, (std::vector<std::string>{OpenFilter, OpenFilter}));
-    // The totals still show the empty log of the first Open.
+    EXPECT_EQ(drill.platform.dialogFilters.back(),
+              sjis("QM7,ﾃｷｽﾄ形式|*.m7;*.txt|ﾃｷｽﾄ形式|*.txt|QM7|*.m7|すべて(*.*)|*.*"));
+    EXPECT_EQ(drill.platform.dialogExtensions.back(), "m7");
+    EXPECT_EQ(runInProgress(drill), before);
     EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), "  0:00");
-    EXPECT_EQ(drill.program.Mn1.LbHead3B.caption(), "  0.00");
-    EXPECT_EQ(drill.program.Mn1.FileLines.count(), 7);
-    EXPECT_EQ(drill.memo(), memo);
-    EXPECT_EQ(drill.program.Phase, RunPhase::Asking);
-    EXPECT_TRUE(drill.platform.messages.empty());
-    EXPECT_TRUE(drill.platform.errors.empty());
+
+    drill.writeFile("bad.m7", questionFile("bad", {"/Tbad", "/Sb", "/Gbad", "Q ___", "#a#b", "7"}));
+    drill.writeFile("badjp.txt", {"head", "bad"});
+    drill.writeFile("locked.m7", {"x"});
+    drill.writeFile("lockedtr.m7", questionFile("lk", {"/Tlk", "Q ___", "#a#b", "1"}));
+    drill.writeFile("lkjp.txt", {"head", "x"});
+    drill.platform.unreadable = {"locked.m7", "lkjp.txt"};
+    // Every Open that got past the dialog refreshed the totals from the log, and nothing else.
+    for (const char* name : {"bad.m7", "locked.m7", "lockedtr.m7"}) {
+        drill.open(name);
+        EXPECT_EQ(runInProgress(drill), before) << name;
+        EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), " 10:00") << name;
+        EXPECT_FALSE(drill.program.Closing) << name;
+    }
+    EXPECT_EQ(drill.platform.messages.size(), 1u);
+    EXPECT_EQ(drill.platform.errors,
+              (std::vector{sjis("ﾌｧｲﾙ locked.m7 は開けません."), sjis("ﾌｧｲﾙ lkjp.txt は開けません.")}));
+
+    // The run goes on where it was and ends with its own record.
+    RunHandler(drill.program, [&] { SpdBtn7Click(drill.program); });
+    EXPECT_EQ(drill.program.Mn1.Yaku.caption(), "");
+    drill.press('2');
+    drill.press(drill.key());
+    EXPECT_EQ(drill.program.Phase, RunPhase::Finished);
+    const std::string log = drill.platform.files[drill.logPath()];
+    EXPECT_EQ(log.substr(0, OneRecordLog.size()), OneRecordLog);
+    EXPECT_EQ(log.substr(OneRecordLog.size() + 24), "002004001002verb1\r\n");
 }
 
 TEST(OpenCommand, OpenWhileARunIsGoingStartsAfresh) {
@@ -111,113 +115,24 @@ TEST(OpenCommand, OpenWhileARunIsGoingStartsAfresh) {
     drill.press('2');
     drill.press('1');
     RunHandler(drill.program, [&] { SpdBtn5Click(drill.program); }); // sound off
-    RunState& run = drill.program.Run;
-    ASSERT_EQ(run.CurrentQuestion, 2);
+    const RunState& run = drill.program.Run;
+    ASSERT_EQ(std::tie(run.CurrentQuestion, run.MissCount, run.SoundOn), std::make_tuple(2, 1, 0));
     ASSERT_GT(run.TimeOverrun, 0);
-    ASSERT_EQ(run.SoundOn, 0);
 
     drill.platform.tick += 1234;
-    const std::uint32_t openTick = drill.platform.tick;
     drill.open("second.m7");
-    EXPECT_EQ(run.RunStartTick, openTick);
-    EXPECT_EQ(run.PreviousQuestion, 4);
-    EXPECT_EQ(run.TimeOverrun, 0);
-    EXPECT_EQ(run.QuestionTotal, 3);
-    EXPECT_EQ(run.CurrentQuestion, 1);
-    EXPECT_EQ(run.CorrectCount, 0);
-    EXPECT_EQ(run.MissCount, 0);
-    EXPECT_EQ(run.FirstAttempt, 1);
-    EXPECT_EQ(run.SoundOn, 1);
-    EXPECT_EQ(run.MasteredCount, 0);
+    EXPECT_EQ(run.RunStartTick, drill.platform.tick);
+    EXPECT_EQ(std::tie(run.QuestionTotal, run.CurrentQuestion, run.PreviousQuestion, run.MasteredCount),
+              std::make_tuple(3, 1, 4, 0));
+    EXPECT_EQ(std::tie(run.CorrectCount, run.MissCount, run.TimeOverrun, run.FirstAttempt, run.SoundOn),
+              std::make_tuple(0, 0, 0, 1, 1));
     EXPECT_EQ(drill.program.Mn1.LbHead1B.caption(), "0/3");
     EXPECT_EQ(drill.memo(), "Q1 ___\r\n");
-    // The first file's directives are gone with it.
-    EXPECT_EQ(run.KeepOrder, 0);
-    EXPECT_EQ(run.PictureBase, "two");
+    // The first file's directives and translation are gone with it.
+    EXPECT_EQ(std::tie(run.KeepOrder, run.TranslationLoaded, run.PictureBase), std::make_tuple(0, 0, "two"));
     EXPECT_EQ(drill.program.Mn1.LbMondai.caption(), sjis("適切なものを選択せよ"));
     EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), "  0:00");
-    EXPECT_EQ(run.TranslationLoaded, 0);
     EXPECT_FALSE(drill.program.Mn1.SpdBtn7.visible());
-}
-
-// Everything of a run in progress that an Open could touch, apart from the totals.
-auto runInProgress(const Drill& drill) {
-    const RunState& run = drill.program.Run;
-    const TMn1& window = drill.program.Mn1;
-    return std::make_tuple(
-        std::vector<std::string>{run.AnswerKey, run.AnswerLine, run.RunTag, run.PictureBase, run.ListenBase},
-        std::vector<std::int64_t>{run.CurrentQuestion, run.QuestionTotal, run.MasteredCount, run.CorrectCount,
-                                  run.MissCount, run.FirstAttempt, run.ChoiceCount, run.BlankStart, run.RunStartTick,
-                                  run.KeepOrder, run.TranslationLoaded, window.Toi.selStart(), window.Toi.selLength(),
-                                  window.SpdBtn7.visible(), static_cast<int>(drill.program.Phase)},
-        run.Table.pendingRow, run.Table.startRow, window.FileLines.lines(), window.ChoiceLines.lines(),
-        window.TranslationLines.lines(),
-        std::vector<std::string>{window.TT.caption(), window.LbMondai.caption(), window.LbHead1B.caption(),
-                                 window.kakunin.caption(), drill.memo()});
-}
-
-TEST(OpenCommand, FailedOrRefusedOpenLeavesTheRunInProgressIntact) {
-    Drill drill;
-    std::vector<std::string> verbs = VerbsFile;
-    verbs.push_back("/R");
-    drill.writeFile("verbs.m7", verbs);
-    drill.writeFile("verb1jp.txt", {"head", "one", "two"});
-    drill.open("verbs.m7");
-    drill.press('2'); // a miss
-    drill.press('1'); // question 1 done, question 2 asked
-    drill.press('1'); // its first blank
-    ASSERT_EQ(drill.program.Run.AnswerKey, "2");
-    const auto before = runInProgress(drill);
-
-    drill.platform.files[drill.logPath()] = OneRecordLog;
-    drill.writeFile("bad.m7", questionFile("bad", {"/Tbad", "/Sb", "/Gbad", "Q ___", "#a#b", "7"}));
-    drill.writeFile("badjp.txt", {"head", "bad"});
-    drill.writeFile("locked.m7", {"x"});
-    drill.platform.unreadable.insert("locked.m7");
-    drill.writeFile("lockedtr.m7", questionFile("lk", {"/Tlk", "Q ___", "#a#b", "1"}));
-    drill.writeFile("lkjp.txt", {"head", "x"});
-    drill.platform.unreadable.insert("lkjp.txt");
-
-    // Only the totals are new: every Open that got past the dialog refreshed them from the log.
-    auto expectIntact = [&](const char* after) {
-        EXPECT_EQ(runInProgress(drill), before) << after;
-        EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), " 10:00") << after;
-        EXPECT_EQ(drill.program.Mn1.LbHead3B.caption(), " 88.46") << after;
-        EXPECT_FALSE(drill.program.Closing) << after;
-    };
-    drill.open("bad.m7");
-    EXPECT_EQ(drill.platform.messages.size(), 1u);
-    expectIntact("refused");
-    drill.open("locked.m7");
-    expectIntact("unreadable file");
-    drill.open("lockedtr.m7");
-    expectIntact("unreadable translation");
-    EXPECT_EQ(drill.platform.errors,
-              (std::vector<std::string>{sjis("ﾌｧｲﾙ locked.m7 は開けません."), sjis("ﾌｧｲﾙ lkjp.txt は開けません.")}));
-
-    // The run goes on where it was and ends with its own record.
-    drill.press('2');
-    drill.press(drill.key());
-    EXPECT_EQ(drill.program.Phase, RunPhase::Finished);
-    std::string log = drill.platform.files[drill.logPath()];
-    EXPECT_EQ(log.substr(0, OneRecordLog.size()), OneRecordLog);
-    EXPECT_EQ(log.substr(OneRecordLog.size() + 24), "002004001002verb1\r\n");
-}
-
-TEST(OpenCommand, ShortTranslationFileIsAccepted) {
-    Drill drill;
-    drill.writeFile("q.m7", questionFile("s", {"/R", "Q1 ___", "#a#b", "1", "Q2 ___", "#a#b", "1"}));
-    drill.writeFile("sjp.txt", {"head", "first only"});
-    drill.open("q.m7");
-    EXPECT_EQ(drill.program.Phase, RunPhase::Asking);
-    EXPECT_EQ(drill.program.Run.TranslationLoaded, 1);
-    drill.press('1');
-    ASSERT_EQ(drill.program.Run.CurrentQuestion, 2);
-    RunHandler(drill.program, [&] { SpdBtn7Click(drill.program); });
-    EXPECT_EQ(drill.program.Mn1.Yaku.caption(), "");
-    drill.press('1');
-    EXPECT_EQ(drill.program.Phase, RunPhase::Finished);
-    EXPECT_TRUE(drill.platform.errors.empty());
 }
 
 } // namespace
