@@ -37,8 +37,9 @@ TEST(IndexQuestions, DirectivesAnywhereAreAppliedTopmostWinningAndRemoved) {
         {{"/Tupper", "/Tlower"}, {}, "T=upper;"},
         {{"/T" + std::string(300, 'v')}, {}, "T=" + std::string(255, 'v') + ";"},
         {{"/Tokyo is big."}, {}, "T=okyo is big.;"},
-        {{"/Tokyo is big.", "//c", "/N"}, {}, "B=" + question},
-        {{"/X abc", "/t abc", "/"}, {}, "B=/X abc\r\n/t abc\r\n/\r\n" + question}, // question text
+        {{"/Tokyo is big.", "//c", "/N"}, {}, "B=" + question + ";"},
+        // Other codes, a lower-case code and a lone "/" are question text.
+        {{"/X abc", "/t abc", "/"}, {}, "B=/X abc\r\n/t abc\r\n/\r\n" + question + ";"},
         {{"/Ymissing.txt"}, {}, "Y=default;"},
         {{"/Ymissing.txt", "/Yother.txt"}, {}, "Y=other;"}, // the /Y below stays in force
         {{"/Sabc"}, {}, "S=a;"},

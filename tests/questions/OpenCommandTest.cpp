@@ -106,11 +106,10 @@ TEST(OpenCommand, CancelledRefusedOrFailedOpenLeavesTheRunOfAShortTranslationFil
 
 TEST(OpenCommand, OpenWhileARunIsGoingStartsAfresh) {
     Drill drill;
-    drill.writeFile("first.m7", questionFile("one", {"/R", "/Tfirst", "/Sx", "/Gpics", "Q1 ___", "#a#b", "1", "Q2 ___",
-                                                     "#a#b", "2"}));
-    drill.writeFile("onejp.txt", {"head", "t1", "t2"});
+    drill.platform.files["verbs.m7"] = VerbsFile + "/R\r\n/Sx\r\n/Gpics\r\n";
+    drill.writeFile("verb1jp.txt", {"head", "one", "two"});
     drill.writeFile("second.m7", questionFile("two", questionBlocks(3)));
-    drill.open("first.m7");
+    drill.open("verbs.m7");
     drill.platform.tick += 40000; // a slow answer counts an overrun
     drill.press('2');
     drill.press('1');
@@ -129,7 +128,8 @@ TEST(OpenCommand, OpenWhileARunIsGoingStartsAfresh) {
     EXPECT_EQ(drill.program.Mn1.LbHead1B.caption(), "0/3");
     EXPECT_EQ(drill.memo(), "Q1 ___\r\n");
     // The first file's directives and translation are gone with it.
-    EXPECT_EQ(std::tie(run.KeepOrder, run.TranslationLoaded, run.PictureBase), std::make_tuple(0, 0, "two"));
+    EXPECT_EQ(std::tie(run.KeepOrder, run.TranslationLoaded, run.PictureBase, run.ListenBase),
+              std::make_tuple(0, 0, "two", "two"));
     EXPECT_EQ(drill.program.Mn1.LbMondai.caption(), sjis("適切なものを選択せよ"));
     EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), "  0:00");
     EXPECT_FALSE(drill.program.Mn1.SpdBtn7.visible());
