@@ -14,7 +14,7 @@ TEST(LineList, SetTextCutsLinesByteForByte) {
     const std::pair<std::string_view, Lines> cases[] = {
         {"a\r\nb\rc\nd", {"a", "b", "c", "d"}}, // CR LF, lone CR, lone LF
         {"a\n\rb", {"a", "", "b"}},             // LF CR is two line ends
-        {"a\r\r\nb", {"a", "", "b"}},
+        {"a\r\r\nb\n\nc", {"a", "", "b", "", "c"}},
         {"a\r\n", {"a"}},         // a final line end adds no empty line...
         {"a\r\n\r\n", {"a", ""}}, // ...a second one does
         {"", {}},

@@ -35,6 +35,9 @@ TEST(ResultsTotals, SumTheLogIntoTimeRateAndSpeed) {
         Lines shown; // time, rate, speed
         std::size_t messages = 0;
     };
+    std::string hours; // 7 * 999 s
+    for (int i = 0; i < 7; ++i)
+        hours += record("999", "999", "000");
     const Case cases[] = {
         {std::nullopt, {"  0:00", "  0.00", "  0.00"}},
         {"", {"  0:00", "  0.00", "  0.00"}},
@@ -48,6 +51,7 @@ TEST(ResultsTotals, SumTheLogIntoTimeRateAndSpeed) {
          {"  2:40", "100.00", "  5.63"},
          4},
         {record("001", "999", "000"), {"  0:01", "100.00", "59940.00"}}, // padding never cuts
+        {hours + record("432", "432", "000"), {"123:45", "100.00", " 60.00"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.shown));
