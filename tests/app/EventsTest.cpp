@@ -20,9 +20,9 @@ TEST(Startup, FormCreateSetsTheStartValues) {
               std::make_tuple(1, 0, 0, -1, 1, 0, 0));
     EXPECT_EQ(platform.seed, 86399999u);
     // The window view takes its tab chain from the model; the window tests walk only Sel1..Sel4.
-    const TMn1& w = program.Mn1;
     for (int n = 1; n <= ChoiceButtonCount; ++n)
         EXPECT_EQ(program.Mn1.Sel(n).tabOrder(), n - 1) << n;
+    const TMn1& w = program.Mn1;
     EXPECT_EQ(std::make_tuple(w.Toi.tabOrder(), w.MediaPlayer1.tabOrder(), w.PnlOpe.tabOrder(), w.BtnNext.tabOrder()),
               std::make_tuple(17, 18, 19, 20));
 }
