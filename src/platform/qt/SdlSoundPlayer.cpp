@@ -26,6 +26,8 @@ void SdlSoundPlayer::open() {
     m_wait = false;
     release();
     if (!m_audioStarted) {
+        // SDL's own SIGTERM handler would only queue an event nobody reads: the program could not be stopped.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             throwSdlError();
         m_audioStarted = true;
