@@ -135,4 +135,26 @@ TEST(OpenCommand, OpenWhileARunIsGoingStartsAfresh) {
     EXPECT_FALSE(drill.program.Mn1.SpdBtn7.visible());
 }
 
+// The refusal box of an Open is shown over a run in progress; a Skip, an answer or a second Open
+// given while it is up must not reach the half-loaded file.
+TEST(OpenCommand, InputWhileAnOpenShowsItsBoxIsIgnored) {
+    Drill drill;
+    drill.platform.files["verbs.m7"] = VerbsFile;
+    drill.platform.files["empty.m7"] = "";
+    drill.open("verbs.m7");
+    const std::string memo = drill.memo();
+    drill.platform.onMessage = [&](const std::string&) {
+        drill.platform.onMessage = nullptr;
+        RunHandler(drill.program, [&] { SpdBtn3Click(drill.program); });
+        drill.press(drill.key());
+        drill.open("verbs.m7");
+    };
+    drill.open("empty.m7");
+    EXPECT_TRUE(drill.platform.errors.empty());
+    EXPECT_EQ(drill.platform.messages.size(), 1u);
+    EXPECT_EQ(std::tie(drill.program.Run.CurrentQuestion, drill.program.Run.CorrectCount), std::make_tuple(1, 0));
+    EXPECT_EQ(drill.memo(), memo);
+    EXPECT_EQ(drill.program.Mn1.FileLines.text(), VerbsBody);
+}
+
 } // namespace
