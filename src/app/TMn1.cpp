@@ -3,17 +3,27 @@
 #include "platform/Cp932.h"
 
 namespace faces {
-std::string msMincho() { return sjis("ＭＳ 明朝"); }
-std::string msGothic() { return sjis("ＭＳ ゴシック"); }
-std::string msPGothicStart() { return sjis("ＭＳ Ｐゴシック"); }
-std::string msPGothic() { return sjis("MS Pゴシック"); }
+std::string msMincho() {
+    return sjis("ＭＳ 明朝");
+}
+std::string msGothic() {
+    return sjis("ＭＳ ゴシック");
+}
+std::string msPGothicStart() {
+    return sjis("ＭＳ Ｐゴシック");
+}
+std::string msPGothic() {
+    return sjis("MS Pゴシック");
+}
 } // namespace faces
 
 std::string choiceLabel(int number) {
     return std::string(1, static_cast<char>(number <= 9 ? '0' + number : number + 55));
 }
 
-int choiceNumber(char label) { return label < 'A' ? label - '0' : label - 55; }
+int choiceNumber(char label) {
+    return label < 'A' ? label - '0' : label - 55;
+}
 
 namespace {
 
@@ -45,10 +55,10 @@ TMn1::TMn1() : Caption("Mn1"), Color(colors::tooltipBackground), Font(font("Syst
         const char* hint;
         const char* picture;
     };
-    for (const ToolButton& tool : {ToolButton{SpdBtn1, "問題を開く", "open.bmp"}, ToolButton{SpdBtn2, "終了", "exit.bmp"},
-                                   ToolButton{SpdBtn3, "次問にスキップ", "skip.bmp"},
-                                   ToolButton{SpdBtn4, "英文字専用字体", "typeface.bmp"},
-                                   ToolButton{SpdBtn5, "サウンド", "sound.bmp"}}) {
+    for (const ToolButton& tool :
+         {ToolButton{SpdBtn1, "問題を開く", "open.bmp"}, ToolButton{SpdBtn2, "終了", "exit.bmp"},
+          ToolButton{SpdBtn3, "次問にスキップ", "skip.bmp"}, ToolButton{SpdBtn4, "英文字専用字体", "typeface.bmp"},
+          ToolButton{SpdBtn5, "サウンド", "sound.bmp"}}) {
         tool.button.setHint(sjis(tool.hint));
         tool.button.setPicture(tool.picture);
         tool.button.setFont(font(faces::timesNewRoman(), 13, true, true));
@@ -73,24 +83,24 @@ TMn1::TMn1() : Caption("Mn1"), Color(colors::tooltipBackground), Font(font("Syst
     GF1.setVisible(false);
     GF1.setAutoSize(true);
 
-    m_controls = {&PnlOpe, &SpdBtn1, &SpdBtn2, &SpdBtn3, &SpdBtn4, &SpdBtn5, &SpdBtn6, &SpdBtn7, &SpdBtn0,
-                  &TT,     &LbMondai, &Toi,    &kakunin, &GF1};
+    m_controls = {&PnlOpe,  &SpdBtn1, &SpdBtn2, &SpdBtn3,  &SpdBtn4, &SpdBtn5, &SpdBtn6,
+                  &SpdBtn7, &SpdBtn0, &TT,      &LbMondai, &Toi,     &kakunin, &GF1};
 
     for (int n = 1; n <= ChoiceButtonCount; ++n) {
         int column = (n - 1) / 6;
         int top = RowTops[static_cast<std::size_t>((n - 1) % 6)];
         const int buttonLefts[] = {16, 456, 504};
         auto& button = m_sel[static_cast<std::size_t>(n - 1)];
-        button = std::make_unique<Control>("Sel" + std::to_string(n), ControlKind::Button, buttonLefts[column], top,
-                                           25, 17);
+        button =
+            std::make_unique<Control>("Sel" + std::to_string(n), ControlKind::Button, buttonLefts[column], top, 25, 17);
         button->setCaption(choiceLabel(n));
         button->setFont(font(gothic, 17));
         button->setTabOrder(n - 1);
         button->setVisible(n <= 4);
 
         auto& text = m_label[static_cast<std::size_t>(n - 1)];
-        text = std::make_unique<Control>("Label" + std::to_string(n), ControlKind::Label, buttonLefts[column] + 32,
-                                         top, n <= 4 ? 68 : 9, 17);
+        text = std::make_unique<Control>("Label" + std::to_string(n), ControlKind::Label, buttonLefts[column] + 32, top,
+                                         n <= 4 ? 68 : 9, 17);
         label(*text, gothic, 17, n <= 4 ? sjis("選択肢") + sjis(std::string("１２３４").substr((n - 1) * 3, 3)) : "");
     }
     for (auto& button : m_sel)

@@ -88,7 +88,9 @@ std::string msMincho();       // "ＭＳ 明朝"
 std::string msGothic();       // "ＭＳ ゴシック"
 std::string msPGothicStart(); // "ＭＳ Ｐゴシック", full-width letters
 std::string msPGothic();      // "MS Pゴシック", single-byte letters
-inline std::string timesNewRoman() { return "Times New Roman"; }
+inline std::string timesNewRoman() {
+    return "Times New Roman";
+}
 } // namespace faces
 
 // The choice label of a choice number: "1".."9", then "A".."H".

@@ -5,11 +5,15 @@ namespace {
 
 constexpr int ScreenDpi = 96;
 
-int pointsToPixels(int points) { return (points * ScreenDpi + 36) / 72; }
+int pointsToPixels(int points) {
+    return (points * ScreenDpi + 36) / 72;
+}
 
 } // namespace
 
-void SpdBtn2Click(Program& program) { program.closeMainWindow(); }
+void SpdBtn2Click(Program& program) {
+    program.closeMainWindow();
+}
 
 void SpdBtn0Click(Program& program) {
     program.HelpFile = program.Run.ProgramDir + "Qm7wh.hlp";
@@ -29,6 +33,10 @@ void SpdBtn4Click(Program& program) {
     memo.setFont(font);
 }
 
-void SpdBtn5Click(Program& program) { program.Run.SoundOn ^= 1; }
+void SpdBtn5Click(Program& program) {
+    program.Run.SoundOn ^= 1;
+}
 
-void BtnNextClick(Program& program) { program.Run.NextPressed = 1; }
+void BtnNextClick(Program& program) {
+    program.Run.NextPressed = 1;
+}

@@ -11,10 +11,16 @@ std::string decodeCp932(std::string_view sjis);
 std::string encodeCp932(std::string_view utf8);
 
 // Source files are UTF-8; every Japanese text constant goes through this once.
-inline std::string sjis(std::string_view utf8) { return encodeCp932(utf8); }
+inline std::string sjis(std::string_view utf8) {
+    return encodeCp932(utf8);
+}
 
 // A lead byte of a double-byte character.
-inline bool isLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+inline bool isLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 
 // A byte that can follow a lead byte; ASCII punctuation such as "/" never can.
-inline bool isTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+inline bool isTrailByte(unsigned char byte) {
+    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+}

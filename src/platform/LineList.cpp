@@ -19,7 +19,9 @@ void LineList::put(int index, std::string line) {
     m_lines[static_cast<std::size_t>(index)] = std::move(line);
 }
 
-void LineList::add(std::string line) { m_lines.push_back(std::move(line)); }
+void LineList::add(std::string line) {
+    m_lines.push_back(std::move(line));
+}
 
 void LineList::insert(int index, std::string line) {
     checkIndex(index, count() + 1);
@@ -67,6 +69,10 @@ std::string LineList::text() const {
     return bytes;
 }
 
-void LineList::loadFromFile(Platform& platform, const std::string& name) { setText(platform.readFile(name)); }
+void LineList::loadFromFile(Platform& platform, const std::string& name) {
+    setText(platform.readFile(name));
+}
 
-void LineList::saveToFile(Platform& platform, const std::string& name) const { platform.replaceFile(name, text()); }
+void LineList::saveToFile(Platform& platform, const std::string& name) const {
+    platform.replaceFile(name, text());
+}

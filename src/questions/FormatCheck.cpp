@@ -8,9 +8,13 @@
 
 namespace {
 
-bool isChoicesLine(const std::string& line) { return !line.empty() && line[0] == '#'; }
+bool isChoicesLine(const std::string& line) {
+    return !line.empty() && line[0] == '#';
+}
 
-bool isLabel(char label) { return (label >= '1' && label <= '9') || (label >= 'A' && label <= 'H'); }
+bool isLabel(char label) {
+    return (label >= '1' && label <= '9') || (label >= 'A' && label <= 'H');
+}
 
 std::string fault(int sourceLine, const std::string& utf8What) {
     return sjis(std::to_string(sourceLine) + "行目: " + utf8What);
@@ -28,8 +32,8 @@ std::optional<std::string> checkAnswerLine(const std::string& answerLine, int ch
     for (std::size_t i = 0; i < labels.size(); i += 2) {
         char label = labels[i];
         if (!isLabel(label))
-            return fault(sourceLine, "解答の記号「" + decodeCp932(std::string(1, label)) +
-                                         "」は1～9またはA～Hではありません");
+            return fault(sourceLine,
+                         "解答の記号「" + decodeCp932(std::string(1, label)) + "」は1～9またはA～Hではありません");
         if (choiceNumber(label) > choiceCount)
             return fault(sourceLine, "解答の記号「" + std::string(1, label) + "」の選択肢がありません（選択肢は" +
                                          std::to_string(choiceCount) + "個）");

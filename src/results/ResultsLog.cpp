@@ -4,7 +4,9 @@
 
 #include "app/Program.h"
 
-std::string ResultsLogPath(const Program& program) { return program.Run.ProgramDir + ResultsLogName; }
+std::string ResultsLogPath(const Program& program) {
+    return program.Run.ProgramDir + ResultsLogName;
+}
 
 std::optional<long long> ConvertRecordField(const std::string& field) {
     std::size_t i = field.find_first_not_of(' ');

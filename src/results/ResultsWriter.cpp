@@ -11,7 +11,9 @@
 namespace {
 
 // A number that does not fit three digits would shift every later column of the record.
-std::string field(std::int64_t value) { return PadLeft(std::to_string(std::clamp<std::int64_t>(value, 0, 999)), 3, '0'); }
+std::string field(std::int64_t value) {
+    return PadLeft(std::to_string(std::clamp<std::int64_t>(value, 0, 999)), 3, '0');
+}
 
 std::string timeOfDay(const LocalTime& time) {
     char text[8];

@@ -122,7 +122,9 @@ std::int64_t pendingSum(RunState& run) {
 
 } // namespace
 
-bool TakesAnswers(const Program& program) { return program.Phase == RunPhase::Asking && program.WaitDepth == 0; }
+bool TakesAnswers(const Program& program) {
+    return program.Phase == RunPhase::Asking && program.WaitDepth == 0;
+}
 
 void WrongAnswer(Program& program) {
     RunState& run = program.Run;

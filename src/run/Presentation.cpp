@@ -11,7 +11,9 @@ constexpr int ColumnGap = 20;
 constexpr int PixelsPerByte = 10;
 constexpr int LabelOffset = 32;
 
-bool beginsWithHash(const std::string& line) { return !line.empty() && line[0] == '#'; }
+bool beginsWithHash(const std::string& line) {
+    return !line.empty() && line[0] == '#';
+}
 
 void showProgress(Program& program) {
     RunState& run = program.Run;
@@ -62,7 +64,9 @@ void readChoices(Program& program, const std::string& choicesLine) {
 
 } // namespace
 
-std::string TwoDigitNumber(std::int32_t n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string TwoDigitNumber(std::int32_t n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
 
 std::string QuestionSoundName(const Program& program) {
     return program.Run.ListenBase + TwoDigitNumber(program.Run.CurrentQuestion) + ".wav";

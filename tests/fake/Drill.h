@@ -9,9 +9,7 @@
 
 // A started program on the fake platform, with helpers to write question files and open them.
 struct Drill {
-    Drill() {
-        FormCreate(program);
-    }
+    Drill() { FormCreate(program); }
 
     // Writes a question file from UTF-8 lines (converted to Shift-JIS), each ended by CR LF.
     void writeFile(const std::string& name, const std::vector<std::string>& utf8Lines) {

@@ -3,7 +3,9 @@
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
 
-void FakeSoundPlayer::setFileName(const std::string& name) { m_fileName = name; }
+void FakeSoundPlayer::setFileName(const std::string& name) {
+    m_fileName = name;
+}
 
 void FakeSoundPlayer::open() {
     close();
@@ -15,7 +17,9 @@ void FakeSoundPlayer::open() {
     log.push_back("open " + m_fileName);
 }
 
-void FakeSoundPlayer::setWait() { m_wait = true; }
+void FakeSoundPlayer::setWait() {
+    m_wait = true;
+}
 
 void FakeSoundPlayer::play() {
     log.push_back((m_wait ? "play-wait " : "play ") + m_openName);

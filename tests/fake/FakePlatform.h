@@ -22,7 +22,7 @@ public:
 
     // "open x", "play x" (background), "play-wait x" (synchronous), "close".
     std::vector<std::string> log;
-    std::set<std::string> unplayable; // open fails for these names
+    std::set<std::string> unplayable;       // open fails for these names
     std::uint32_t soundMilliseconds = 1200; // how long a synchronous play takes
     bool isOpen = false;
 
@@ -73,8 +73,8 @@ public:
     std::vector<std::int32_t> randomRanges; // the range of every draw asked for
 
     std::map<std::string, std::string> files;
-    std::set<std::string> unreadable;   // exist, but reading fails
-    std::set<std::string> unwritable;   // replacing fails, the old file left as it was
+    std::set<std::string> unreadable;            // exist, but reading fails
+    std::set<std::string> unwritable;            // replacing fails, the old file left as it was
     std::map<std::string, PictureSize> pictures; // files that read as pictures
     std::string exePath = "/opt/qm7w/qm7w";
 
