@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "QStringPrinter.h"
 #include "platform/Cp932.h"
 #include "platform/qt/MemoPosition.h"
 #include "platform/qt/QtConversions.h"
