@@ -155,6 +155,10 @@ TEST_F(MainWindow, ModelChangesReachTheWidgetsAtOnce) {
     program.Mn1.GF1.setPicture(sjis("絵01.bmp"));
     program.Mn1.GF1.setVisible(true);
     EXPECT_EQ(widget("GF1")->geometry(), QRect(512, 360, 60, 40));
+    // The empty third-column labels stand where the picture goes and must not paint over it.
+    program.Mn1.GF1.setTop(220);
+    ASSERT_TRUE(widget("Label14")->geometry().contains(538, 235));
+    EXPECT_EQ(view->childAt(538, 235), widget("GF1"));
 
     program.Mn1.Toi.setText(sjis("日本語\r\n二行目"));
     program.Mn1.Toi.select(1, 8); // from inside the first character to inside the last: neither is split
