@@ -6,13 +6,8 @@ namespace {
 
 // The misses come first, then every answer is right and takes `ms`, until the run ends.
 TEST(EndOfRun, CorrectAnswerRateAndSpeed) {
-    struct Case {
-        std::vector<std::string> body;
-        int misses;
-        std::uint32_t ms;
-        std::string rate;
-        std::string speed; // empty: not checked
-    };
+    // Question file, misses, ms an answer takes, rate, speed (empty: not checked).
+    using Case = std::tuple<std::vector<std::string>, int, std::uint32_t, std::string, std::string>;
     const std::vector<Case> cases = {
         {questionBlocks(2), 1, 5000, "75.00", ""}, // question 1 comes back
         {questionBlocks(1), 2, 5000, "33.33", ""},
@@ -23,19 +18,19 @@ TEST(EndOfRun, CorrectAnswerRateAndSpeed) {
         // Blanks of one question all count their excess from the same presentation: below zero seconds.
         {{"___ ___ ___", "#a#b#c", "1 2 3"}, 0, 100000, "100.00", "0.00"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.rate);
+    for (const auto& [body, misses, ms, rate, speed] : cases) {
+        SCOPED_TRACE(rate);
         RunDrill drill;
-        drill.openQuestions(c.body);
-        for (int miss = 0; miss < c.misses; ++miss)
+        drill.openQuestions(body);
+        for (int miss = 0; miss < misses; ++miss)
             drill.press(vk::Digit0);
         while (drill.program.Phase == RunPhase::Asking) {
-            drill.platform.tick += c.ms;
+            drill.platform.tick += ms;
             drill.answerRight();
         }
-        EXPECT_EQ(drill.label(1), sjis("　　正解率:  ") + c.rate + " %");
-        if (!c.speed.empty()) {
-            EXPECT_EQ(drill.label(2), sjis("　　回答速度:") + c.speed + sjis(" 問/分"));
+        EXPECT_EQ(drill.label(1), sjis("　　正解率:  ") + rate + " %");
+        if (!speed.empty()) {
+            EXPECT_EQ(drill.label(2), sjis("　　回答速度:") + speed + sjis(" 問/分"));
         }
     }
 }

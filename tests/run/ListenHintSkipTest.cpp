@@ -4,25 +4,19 @@
 
 namespace {
 
-// Listening is answering time, so the question's clock runs on.
-TEST(Listen, PlaysTheQuestionSoundEvenWithSoundOff) {
+// Listen plays with the sound off, and the question's clock runs on. Line 1 of the translation file
+// belongs to no question; a short file leaves later questions an empty line. In the waits of a
+// completed question Hint works and Listen does not.
+TEST(ListenHint, ListenPlaysAndHintShowsTheTranslationLineWithoutAMiss) {
     RunDrill drill;
+    drill.writeFile("qjp.txt", {"Title", "one"});
     drill.platform.files["q01.wav"] = "RIFF";
     drill.openQuestions(questionBlocks(2));
     drill.command(SpdBtn5Click);
     std::uint32_t questionStart = drill.program.Run.QuestionStartTick;
     drill.listen();
-    EXPECT_EQ(drill.platform.player.log, (std::vector<std::string>{"open q01.wav", "play-wait q01.wav", "close"}));
+    EXPECT_FALSE(drill.platform.player.isOpen);
     EXPECT_EQ(drill.program.Run.QuestionStartTick, questionStart);
-}
-
-// Line 1 of the translation file belongs to no question, and a short file leaves later questions an
-// empty line. Hint also works in the waits of a completed question, Listen does not.
-TEST(ListenHint, HintShowsTheTranslationLineAndIsNoMiss) {
-    RunDrill drill;
-    drill.writeFile("qjp.txt", {"Title", "one"});
-    drill.platform.files["q01.wav"] = "RIFF";
-    drill.openQuestions(questionBlocks(2));
     Control& translation = drill.program.Mn1.Yaku;
     drill.hint();
     drill.hint();
@@ -36,8 +30,10 @@ TEST(ListenHint, HintShowsTheTranslationLineAndIsNoMiss) {
     drill.answerRight();
     EXPECT_EQ(hinted, "one");
     EXPECT_EQ(drill.platform.waits, (std::vector<std::uint32_t>{300, 300, 100, 800, 300}));
-    EXPECT_EQ(drill.platform.player.log, (std::vector<std::string>{"open q01.wav", "play-wait q01.wav", "close"}));
+    EXPECT_EQ(drill.platform.player.log,
+              (std::vector<std::string>{"open q01.wav", "play-wait q01.wav", "close", "open q01.wav", "close"}));
     EXPECT_EQ(drill.pending(1), 0);
+    EXPECT_EQ(translation.caption(), "");
     drill.hint();
     EXPECT_EQ(translation.caption(), "");
     EXPECT_TRUE(drill.platform.errors.empty());

@@ -21,6 +21,7 @@ TEST(Presentation, ProgressGrowsOnlyForQuestionsAnsweredWithoutAMiss) {
     drill.hint();
     drill.skip();
     EXPECT_EQ(progress(), "1/3 142");
+    EXPECT_EQ(window.kakunin.caption(), "--");
     EXPECT_EQ(run.CorrectCount, 1);
     EXPECT_EQ(run.MissCount, 1);
     ASSERT_EQ(run.CurrentQuestion, 3);
