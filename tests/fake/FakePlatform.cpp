@@ -92,5 +92,5 @@ void FakePlatform::processMessagesUntil(std::uint32_t deadline) {
     }
     // Input run inside the wait may have moved the clock past the deadline already.
     if (static_cast<std::int32_t>(deadline - tick) > 0)
-        tick = deadline;
+        tick = waitSlice != 0 && deadline - tick > waitSlice ? tick + waitSlice : deadline;
 }

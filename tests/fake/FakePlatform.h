@@ -86,6 +86,7 @@ public:
     std::vector<std::string> helpCalls;
     std::vector<unsigned> beeps;
     std::vector<std::uint32_t> waits; // length of every processMessagesUntil, in ms
+    std::uint32_t waitSlice = 0;      // when set, a wait returns after this many ms, as a message would end it
     bool closeRequested = false;
 
     // Input arriving while the program waits: each wait runs the first action queued, if any.

@@ -102,10 +102,11 @@ TEST(Answers, AnswerTimeExcessStopsAtItsLargestValue) {
 TEST(Pause, ProcessesMessagesAtLeastOnceAndEndsAcrossTheTickWrap) {
     Drill drill;
     Pause(drill.program, 0);
-    drill.platform.tick = 0xFFFFFF00u;
+    drill.platform.tick = 0xFFFFFE00u;
+    drill.platform.waitSlice = 300; // messages end each wait early; the deadline lies past the wrap
     Pause(drill.program, 800);
-    EXPECT_EQ(drill.platform.waits, (Waits{0, 800}));
-    EXPECT_EQ(drill.platform.tick, 0x220u);
+    EXPECT_EQ(drill.platform.waits, (Waits{0, 800, 500, 200}));
+    EXPECT_EQ(drill.platform.tick, 0x120u);
 }
 
 TEST(CompletionSound, SoundOffStillBuzzesAndOnlyOpensTheChime) {
