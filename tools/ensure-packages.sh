@@ -1,7 +1,7 @@
 # Sourced by ./run and ./test: makes sure the Debian packages that building and testing need are installed.
 
 QM7_PACKAGES=(
-    cmake ninja-build g++ clang libclang-rt-dev
+    cmake ninja-build g++ clang clang-format libclang-rt-dev
     libgtest-dev libbenchmark-dev
     qt6-base-dev libgl-dev libsdl2-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
