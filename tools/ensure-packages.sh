@@ -5,7 +5,7 @@ QM7_PACKAGES=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev libgl-dev libsdl2-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
-    xvfb xauth xdotool x11-utils imagemagick faketime
+    xvfb xauth xdotool x11-utils imagemagick faketime python3
 )
 
 ensure_packages() {
