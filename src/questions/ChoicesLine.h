@@ -4,6 +4,11 @@
 
 inline constexpr std::size_t LastChoiceLimit = 254;
 
+// Whether a body line is a choices line: it begins with "#".
+inline bool IsChoicesLine(const std::string& line) {
+    return !line.empty() && line[0] == '#';
+}
+
 // The choices of a choices line ("#a#b#c"), in file order. The separators are found with DbcsPos,
 // and the last choice is cut to 254 bytes.
 std::vector<std::string> SplitChoices(const std::string& choicesLine);

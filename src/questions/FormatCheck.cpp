@@ -8,10 +8,6 @@
 
 namespace {
 
-bool isChoicesLine(const std::string& line) {
-    return !line.empty() && line[0] == '#';
-}
-
 bool isLabel(char label) {
     return (label >= '1' && label <= '9') || (label >= 'A' && label <= 'H');
 }
@@ -48,7 +44,7 @@ std::optional<std::string> FindFormatFault(const LineList& lines, const std::vec
 
     int lastChoices = -1;
     for (int i = 0; i < lines.count(); ++i)
-        if (isChoicesLine(lines.get(i)))
+        if (IsChoicesLine(lines.get(i)))
             lastChoices = i;
 
     int questionStart = 0;
@@ -57,14 +53,14 @@ std::optional<std::string> FindFormatFault(const LineList& lines, const std::vec
         const std::string& line = lines.get(i);
         if (line.empty())
             return fault(lineNo(i), "空行は使えません");
-        if (!isChoicesLine(line))
+        if (!IsChoicesLine(line))
             continue;
         ++question;
         if (question > MaxQuestions)
             return fault(lineNo(i), "問題が" + std::to_string(MaxQuestions) + "問を超えています");
         if (i <= questionStart)
             return fault(lineNo(i), "選択肢の行の前に問題文がありません");
-        if (i + 1 >= lines.count() || isChoicesLine(lines.get(i + 1)))
+        if (i + 1 >= lines.count() || IsChoicesLine(lines.get(i + 1)))
             return fault(lineNo(i), "選択肢の行の次に解答行がありません");
         // A choices line always splits into at least two choices.
         int choiceCount = static_cast<int>(SplitChoices(line).size());

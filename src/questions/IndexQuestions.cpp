@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "platform/Cp932.h"
+#include "questions/ChoicesLine.h"
 #include "questions/DbcsPos.h"
 
 namespace {
@@ -78,7 +79,7 @@ std::int32_t IndexQuestions(Program& program, std::vector<int>& sourceLines) {
         bool remove = false;
         if (!seen && line.empty())
             remove = true;
-        else if (!line.empty() && line[0] == '#') {
+        else if (IsChoicesLine(line)) {
             ++count;
             seen = true;
         } else
@@ -94,7 +95,7 @@ std::int32_t IndexQuestions(Program& program, std::vector<int>& sourceLines) {
     int j = 0;
     for (int i = 0; i < lines.count(); ++i) {
         const std::string& line = lines.get(i);
-        if (line.empty() || line[0] != '#')
+        if (!IsChoicesLine(line))
             continue;
         ++j;
         if (j > MaxQuestions)

@@ -32,9 +32,7 @@ void countAnswerTime(RunState& run, Platform& platform) {
 }
 
 void askNextBlank(Program& program) {
-    RunState& run = program.Run;
-    run.AnswerKey = run.AnswerLine.substr(0, 1);
-    run.AnswerLine = run.AnswerLine.size() > 2 ? run.AnswerLine.substr(2, 255) : std::string();
+    TakeNextKey(program.Run);
     SelectBlank(program);
     ShowChoices(program);
 }
@@ -122,7 +120,7 @@ std::int64_t pendingSum(RunState& run) {
 
 } // namespace
 
-bool TakesAnswers(const Program& program) {
+bool TakesInput(const Program& program) {
     return program.Phase == RunPhase::Asking && program.WaitDepth == 0;
 }
 
@@ -163,7 +161,7 @@ void CorrectAnswer(Program& program) {
 void Sel1Click(Program& program, const Control& Sender) {
     TMn1& window = program.Mn1;
     int i = window.selNumber(Sender);
-    if (i == 0 || !TakesAnswers(program))
+    if (i == 0 || !TakesInput(program))
         return;
     std::string chosen = window.Label(i).caption();
     window.Toi.replaceSelection(chosen);
@@ -177,7 +175,7 @@ void Sel1Click(Program& program, const Control& Sender) {
 
 void SentakuBango(Program& program, std::uint16_t& Key) {
     TMn1& window = program.Mn1;
-    if (window.Toi.caption().empty() || !TakesAnswers(program))
+    if (window.Toi.caption().empty() || !TakesInput(program))
         return;
     if (Key > vk::Numpad0 && Key < vk::Numpad0 + 10)
         Key -= 0x30;

@@ -26,11 +26,15 @@ void followExchange(std::string& keys, char labelC, char labelR) {
 
 } // namespace
 
+void TakeNextKey(RunState& run) {
+    run.AnswerKey = run.AnswerLine.substr(0, 1);
+    run.AnswerLine = restOfKeys(run.AnswerLine);
+}
+
 void ShuffleKey(Program& program) {
     RunState& run = program.Run;
     if (run.KeepOrder) {
-        run.AnswerKey = run.AnswerLine.substr(0, 1);
-        run.AnswerLine = restOfKeys(run.AnswerLine);
+        TakeNextKey(run);
         return;
     }
     std::int32_t r = program.platform.randomBelow(run.ChoiceCount) + 1;

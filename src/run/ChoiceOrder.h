@@ -3,9 +3,12 @@
 #include <string>
 
 struct Program;
+struct RunState;
 
 // Takes the first key of AnswerLine, moves its choice to a random position and sets AnswerKey.
 void ShuffleKey(Program& program);
+// Makes the first key of AnswerLine the AnswerKey and drops it with its separator.
+void TakeNextKey(RunState& run);
 // Selects the first blank of the question memo and records its start in BlankStart.
 void SelectBlank(Program& program);
 // The number of "_" bytes at the start of s plus one; 0 for a text shorter than 2 bytes.

@@ -6,10 +6,6 @@
 #include "results/ResultsWriter.h"
 #include "run/Presentation.h"
 
-namespace {
-constexpr int GaugeFullWidth = 428;
-}
-
 void EndRun(Program& program) {
     RunState& run = program.Run;
     TMn1& window = program.Mn1;

@@ -1,6 +1,7 @@
 #include "app/Events.h"
 #include "app/Program.h"
 #include "platform/AppError.h"
+#include "run/Answers.h"
 #include "run/ChoiceOrder.h"
 #include "run/Pause.h"
 #include "run/Presentation.h"
@@ -10,7 +11,7 @@ constexpr std::int32_t HintPause = 300;
 }
 
 void SpdBtn6Click(Program& program) {
-    if (!(program.Phase == RunPhase::Asking && program.WaitDepth == 0))
+    if (!TakesInput(program))
         return;
     std::string name = QuestionSoundName(program);
     if (!program.platform.fileExists(name))
@@ -32,7 +33,7 @@ void SpdBtn7Click(Program& program) {
 
 void SpdBtn3Click(Program& program) {
     // Skipping inside the wait after a correct answer would move the run on twice.
-    if (program.Phase != RunPhase::Asking || program.WaitDepth > 0)
+    if (!TakesInput(program))
         return;
     RunState& run = program.Run;
     run.FirstAttempt = 0;

@@ -6,14 +6,9 @@
 
 namespace {
 
-constexpr int GaugeFullWidth = 428;
 constexpr int ColumnGap = 20;
 constexpr int PixelsPerByte = 10;
 constexpr int LabelOffset = 32;
-
-bool beginsWithHash(const std::string& line) {
-    return !line.empty() && line[0] == '#';
-}
 
 void showProgress(Program& program) {
     RunState& run = program.Run;
@@ -95,12 +90,12 @@ void PresentQuestion(Program& program, std::int32_t) {
     do {
         text += lines.get(index) + "\r\n";
         ++index;
-    } while (!beginsWithHash(lines.get(index)));
+    } while (!IsChoicesLine(lines.get(index)));
 
     if (run.CurrentQuestion < 10)
         number = "0" + number;
     showPicture(program, number);
-    window.SpdBtn6.setVisible(program.platform.fileExists(run.ListenBase + number + ".wav"));
+    window.SpdBtn6.setVisible(program.platform.fileExists(QuestionSoundName(program)));
 
     window.ChoiceLines.clear();
     window.ChoiceLines.add("Dummy");

@@ -4,6 +4,8 @@
 
 struct Program;
 
+inline constexpr int GaugeFullWidth = 428; // shGauge2 when every question is mastered
+
 // Puts question CurrentQuestion on the window and prepares ChoiceLines, ChoiceCount and AnswerLine.
 void PresentQuestion(Program& program, std::int32_t n);
 // Writes the choice texts into the labels and shows the buttons needed; hides nothing.
