@@ -3,15 +3,13 @@
 #include <chrono>
 
 #include "BenchDrill.h"
-#include "run/Presentation.h"
 
 namespace {
 
 // A wrong key, from the key press to "NG" shown and the miss counted; the same blank stays asked.
 void WrongKey(benchmark::State& state) {
     Drill drill;
-    WriteBigDrill(drill);
-    drill.open("big.m7");
+    OpenBigDrill(drill);
     char wrong = drill.key() == '1' ? '2' : '1';
     int n = 0;
     for (auto _ : state) {
@@ -28,18 +26,15 @@ BENCHMARK(WrongKey)->Name("Answer/wrong key")->Unit(benchmark::kMicrosecond);
 // selected with its choices. Each question is put on screen again outside the measured time.
 void RightKeyToNextBlank(benchmark::State& state) {
     Drill drill;
-    WriteBigDrill(drill);
-    drill.open("big.m7");
-    int q = 0;
+    OpenBigDrill(drill);
+    int shown = 0;
     for (auto _ : state) {
-        ShowQuestion(drill.program, q % BenchQuestions + 1);
+        ShowNextQuestion(drill, shown);
         auto key = static_cast<std::uint16_t>(drill.key());
         auto start = std::chrono::steady_clock::now();
         drill.press(key);
         auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-        if (++q % TrimEvery == 0)
-            TrimRecords(drill);
     }
     if (drill.program.Mn1.kakunin.caption() != "OK" || drill.program.Run.AnswerLine != "")
         state.SkipWithError("the key did not move on to the second blank");

@@ -1,6 +1,7 @@
 #include "BenchDrill.h"
 
 #include "app/TMn1.h"
+#include "run/Presentation.h"
 
 void WriteBigDrill(Drill& drill) {
     std::vector<std::string> lines{"大きな問題集", "big"};
@@ -16,6 +17,17 @@ void WriteBigDrill(Drill& drill) {
     }
     drill.writeFile("big.m7", lines);
     drill.writeFile("bigjp.txt", translation);
+}
+
+void OpenBigDrill(Drill& drill) {
+    WriteBigDrill(drill);
+    drill.open("big.m7");
+}
+
+void ShowNextQuestion(Drill& drill, int& shown) {
+    ShowQuestion(drill.program, shown % BenchQuestions + 1);
+    if (++shown % TrimEvery == 0)
+        TrimRecords(drill);
 }
 
 void TrimRecords(Drill& drill) {
