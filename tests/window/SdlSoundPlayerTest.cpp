@@ -44,4 +44,27 @@ TEST_F(SdlPlayer, DamagedOrMissingFilesFailWithTheSoundSystemsText) {
     }
 }
 
+// A device that takes no more data holds a synchronous play for the sound's length and a margin only.
+TEST_F(SdlPlayer, SynchronousPlayEndsWhenTheDeviceStopsTakingData) {
+    player.setFileName(QM7_ASSETS_DIR "/buzz.wav");
+    player.open();
+    SDL_LockAudioDevice(player.device());
+    player.setWait();
+    player.play();
+    SDL_UnlockAudioDevice(player.device());
+    EXPECT_EQ(waits, 1);
+}
+
+// Without a sound system every open fails with its text, and the sound comes back with the system.
+TEST(SdlPlayerWithoutSound, FailsUntilTheSoundSystemIsThere) {
+    SDL_setenv("SDL_AUDIODRIVER", "none", 1);
+    SdlSoundPlayer player;
+    player.setFileName(QM7_ASSETS_DIR "/buzz.wav");
+    EXPECT_THAT([&] { player.open(); }, testing::ThrowsMessage<AppError>(testing::HasSubstr("none")));
+    EXPECT_FALSE(player.isOpen());
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+    player.open();
+    EXPECT_TRUE(player.isOpen());
+}
+
 } // namespace

@@ -1,6 +1,8 @@
 #include "platform/qt/SdlSoundPlayer.h"
 
 #include <SDL.h>
+#include <algorithm>
+#include <memory>
 
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
@@ -8,23 +10,130 @@
 
 namespace {
 
+// How much longer than the sound itself a synchronous play waits for a device that takes no data.
+constexpr Uint64 WaitMargin = 1000;
+
 [[noreturn]] void throwSdlError() {
     throw AppError(sjis(SDL_GetError()));
 }
 
+int frameSize(const SDL_AudioSpec& spec) {
+    return SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+}
+
+// The wave in the device's format, resampled and remixed by SDL. A resampling stream holds back its
+// last few milliseconds, so silence follows the wave, and the result is cut to the wave's length. Fed
+// in pieces, since SDL counts bytes in int.
+std::vector<Uint8> converted(const Uint8* wave, Uint32 length, const SDL_AudioSpec& from, const SDL_AudioSpec& to) {
+    std::unique_ptr<SDL_AudioStream, decltype(&SDL_FreeAudioStream)> stream(
+        SDL_NewAudioStream(from.format, from.channels, from.freq, to.format, to.channels, to.freq),
+        SDL_FreeAudioStream);
+    if (!stream)
+        throwSdlError();
+    std::vector<Uint8> result;
+    auto put = [&](const Uint8* data, Uint32 size) {
+        if (SDL_AudioStreamPut(stream.get(), data, static_cast<int>(size)) != 0)
+            throwSdlError();
+        int available = SDL_AudioStreamAvailable(stream.get());
+        std::size_t at = result.size();
+        result.resize(at + static_cast<std::size_t>(std::max(available, 0)));
+        int taken = SDL_AudioStreamGet(stream.get(), result.data() + at, available);
+        if (taken < 0)
+            throwSdlError();
+        result.resize(at + static_cast<std::size_t>(taken));
+    };
+    const Uint32 frame = static_cast<Uint32>(std::max(frameSize(from), 1));
+    const Uint32 piece = frame * 16384;
+    length -= length % frame;
+    for (Uint32 done = 0; done < length; done += std::min(piece, length - done))
+        put(wave + done, std::min(piece, length - done));
+    std::vector<Uint8> silence(std::size_t{frame} * static_cast<std::size_t>(from.freq / 10 + 1),
+                               from.format == AUDIO_U8 ? 0x80 : 0);
+    put(silence.data(), static_cast<Uint32>(silence.size()));
+    Uint64 frames = Uint64{length / frame} * static_cast<Uint64>(to.freq) / static_cast<Uint64>(from.freq);
+    result.resize(std::min<std::size_t>(result.size(), frames * static_cast<Uint64>(frameSize(to))));
+    return result;
+}
+
 } // namespace
 
-SdlSoundPlayer::SdlSoundPlayer(std::function<void()> beforeWaiting) : m_beforeWaiting(std::move(beforeWaiting)) {}
+SdlSoundPlayer::SdlSoundPlayer(std::function<void()> beforeWaiting) : m_beforeWaiting(std::move(beforeWaiting)) {
+    m_opening = std::thread([this] {
+        try {
+            openDevice();
+        } catch (const AppError&) {
+            // The first open tries again and reports it.
+        }
+    });
+}
 
 SdlSoundPlayer::~SdlSoundPlayer() {
-    release();
+    finishOpening();
+    if (m_device != 0)
+        SDL_CloseAudioDevice(m_device);
     if (m_audioStarted)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlSoundPlayer::open() {
+    close();
+    openDevice();
+    SDL_AudioSpec fileSpec{};
+    Uint8* wave = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV(localFileName(m_fileName).c_str(), &fileSpec, &wave, &length))
+        throwSdlError();
+    std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(wave, SDL_FreeWAV);
+    m_sound = converted(wave, length, fileSpec, m_deviceSpec);
+}
+
+void SdlSoundPlayer::play() {
+    bool wait = m_wait;
     m_wait = false;
-    release();
+    finishOpening();
+    if (m_sound.empty() || m_device == 0)
+        return;
+    // From the beginning, cutting off whatever is still queued.
+    SDL_ClearQueuedAudio(m_device);
+    constexpr std::size_t piece = 1 << 30;
+    for (std::size_t done = 0; done < m_sound.size(); done += piece) {
+        Uint32 length = static_cast<Uint32>(std::min(piece, m_sound.size() - done));
+        if (SDL_QueueAudio(m_device, m_sound.data() + done, length) != 0)
+            throwSdlError();
+    }
+    if (!wait)
+        return;
+    if (m_beforeWaiting)
+        m_beforeWaiting();
+    waitForEnd();
+}
+
+void SdlSoundPlayer::close() {
+    m_wait = false;
+    finishOpening();
+    if (m_device != 0)
+        SDL_ClearQueuedAudio(m_device);
+    m_sound = {};
+}
+
+SDL_AudioDeviceID SdlSoundPlayer::device() {
+    finishOpening();
+    return m_device;
+}
+
+void SdlSoundPlayer::finishOpening() {
+    if (m_opening.joinable())
+        m_opening.join();
+}
+
+void SdlSoundPlayer::openDevice() {
+    // A device the sound server has dropped takes no more data: open a new one.
+    if (m_device != 0 && SDL_GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED) {
+        SDL_CloseAudioDevice(m_device);
+        m_device = 0;
+    }
+    if (m_device != 0)
+        return;
     if (!m_audioStarted) {
         // SDL's own SIGTERM handler would only queue an event nobody reads: the program could not be stopped.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -32,53 +141,30 @@ void SdlSoundPlayer::open() {
             throwSdlError();
         m_audioStarted = true;
     }
-    SDL_AudioSpec fileSpec{};
-    if (!SDL_LoadWAV(localFileName(m_fileName).c_str(), &fileSpec, &m_sound, &m_soundLength))
-        throwSdlError();
-    // SDL converts to whatever the device needs, so any device will do. A short buffer lets a
-    // synchronous play end close to the sound's own end.
-    fileSpec.samples = 1024;
-    m_device = SDL_OpenAudioDevice(nullptr, 0, &fileSpec, &m_deviceSpec, 0);
-    if (m_device == 0) {
-        std::string message = sjis(SDL_GetError());
-        release();
-        throw AppError(message);
-    }
-}
-
-void SdlSoundPlayer::play() {
-    bool wait = m_wait;
-    m_wait = false;
+    // The rate most desktops run at; the device may choose its own format, and the waves follow it.
+    SDL_AudioSpec wanted{};
+    wanted.freq = 48000;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 2;
+    // About 11 ms. SDL's buffer and the sound server's, which is as large, are most of the delay
+    // from a key press to the sound; half as much breaks up on a busy machine.
+    wanted.samples = 512;
+    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &m_deviceSpec,
+                                   SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE |
+                                       SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
     if (m_device == 0)
-        return;
-    SDL_ClearQueuedAudio(m_device);
-    if (SDL_QueueAudio(m_device, m_sound, m_soundLength) != 0)
         throwSdlError();
     SDL_PauseAudioDevice(m_device, 0);
-    if (!wait)
-        return;
-    if (m_beforeWaiting)
-        m_beforeWaiting();
-    while (SDL_GetQueuedAudioSize(m_device) > 0)
-        SDL_Delay(10);
-    // The device still holds its last buffer when the queue runs dry.
+}
+
+// Until the device has played the queue out, yet no longer than the sound's length and a margin: a
+// device that stops taking data must not hold the window for ever.
+void SdlSoundPlayer::waitForEnd() {
+    const Uint64 bytesPerSecond = std::max<Uint64>(1, Uint64(m_deviceSpec.freq) * Uint64(frameSize(m_deviceSpec)));
+    const Uint64 deadline = SDL_GetTicks64() + m_sound.size() * 1000 / bytesPerSecond + WaitMargin;
+    while (SDL_GetQueuedAudioSize(m_device) > 0 && SDL_GetTicks64() < deadline)
+        SDL_Delay(5);
+    // The last of it is still in SDL's buffer and the sound server's.
     if (m_deviceSpec.freq > 0)
-        SDL_Delay(static_cast<Uint32>(m_deviceSpec.samples) * 1000 / static_cast<Uint32>(m_deviceSpec.freq));
-}
-
-void SdlSoundPlayer::close() {
-    m_wait = false;
-    release();
-}
-
-void SdlSoundPlayer::release() {
-    if (m_device != 0) {
-        SDL_CloseAudioDevice(m_device);
-        m_device = 0;
-    }
-    if (m_sound) {
-        SDL_FreeWAV(m_sound);
-        m_sound = nullptr;
-        m_soundLength = 0;
-    }
+        SDL_Delay(2 * Uint32(m_deviceSpec.samples) * 1000 / Uint32(m_deviceSpec.freq));
 }
