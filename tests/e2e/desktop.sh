@@ -46,7 +46,7 @@ install_program() {
 # starts at that local time and runs on from there.
 start_program() {
     local folder=$1 start=${2:-}
-    local environment=(SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RUNTIME")
+    local environment=(SDL_AUDIODRIVER="${SOUND_DRIVER:-dummy}" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RUNTIME")
     if [[ -n $start ]]; then
         environment+=(LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$start")
     fi

@@ -86,6 +86,7 @@ if start_screen; then
 else
     fail "Xvfb starts: $(cat "$WORK/xvfb.log")"
 fi
+[[ -n ${DISPLAY:-} ]] && source "$HERE/sound_tests.sh" && test_sounds
 
 HARNESS=$BUILD/tests/e2e/qm7_log_fault_harness
 if [[ -x $HARNESS ]]; then
