@@ -40,7 +40,7 @@ sound_checks() {
     # Listen, a miss, the completion and its replays until Enter, a clean completion; with the sound
     # switched off a miss, and a completion that is silent.
     check "$t: each sound heard whole, in order: $heard" \
-        eval '[[ $heard =~ ^tone01\ buzz\ tone01(\ tone01){1,5}\ pinpon\ buzz$ ]]'
+        eval '[[ $heard =~ ^tone01\ buzz\ tone01(\ tone01){1,9}\ pinpon\ buzz$ ]]'
 
     stop_sound_server
     sleep 0.5
