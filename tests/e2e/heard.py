@@ -1,55 +1,36 @@
-"""The sounds in a recording of the sound server's sink, in order, each named by the wave file of the
-same audible length (within 30 ms).
-
-    heard.py <recording: raw 16-bit mono at 48 kHz> <file.wav>...
-
-Prints the names, or "?<length in ms>" for a sound that matches no file."""
+"""Names the sounds in a recording of the sink (raw 16-bit mono at 48 kHz), in order, each by the wave
+file of the same audible length within 30 ms, or "?<ms>": heard.py <recording> <file.wav>..."""
 import array
 import os
 import sys
 import wave
 
-RATE = 48000
-LOUD = 328  # 1 % of full scale
-GAP = 0.06  # seconds of silence between two sounds
-TOLERANCE = 0.03
+RATE, LOUD, GAP = 48000, 328, 0.06  # 1 % of full scale; seconds of silence between two sounds
 
 
 def sounds(samples, rate):
     """(first sample, length in seconds) of each stretch of sound."""
-    found, start, last = [], None, None
-    for i, value in enumerate(samples):
-        if abs(value) > LOUD:
-            if start is None or i - last > GAP * rate:
-                if start is not None:
-                    found.append((start, (last + 1 - start) / rate))
-                start = i
-            last = i
-    if start is not None:
-        found.append((start, (last + 1 - start) / rate))
-    return found
+    loud = [i for i, value in enumerate(samples) if abs(value) > LOUD]
+    starts = [i for k, i in enumerate(loud) if k == 0 or i - loud[k - 1] > GAP * rate]
+    ends = [i for k, i in enumerate(loud) if k + 1 == len(loud) or loud[k + 1] - i > GAP * rate]
+    return [(start, (end + 1 - start) / rate) for start, end in zip(starts, ends)]
 
 
 def audible_length(path):
-    """From the first loud sample to the last."""
     with wave.open(path) as w:
-        samples = array.array("h", w.readframes(w.getnframes()))[:: w.getnchannels()]
-        loud = [i for i, value in enumerate(samples) if abs(value) > LOUD]
-        return (loud[-1] + 1 - loud[0]) / w.getframerate()
+        rate, data = w.getframerate(), array.array("h", w.readframes(w.getnframes()))[:: w.getnchannels()]
+    found = sounds(data, rate)
+    return (found[-1][0] - found[0][0]) / rate + found[-1][1]
 
 
 def recording(path):
-    samples = array.array("h")
     with open(path, "rb") as f:
-        samples.frombytes(f.read())
-    return samples
+        data = f.read()
+    return array.array("h", data[: len(data) // 2 * 2])
 
 
 def name_of(length, files):
-    for name, file_length in files.items():
-        if abs(length - file_length) <= TOLERANCE:
-            return name
-    return f"?{round(length * 1000)}"
+    return next((name for name, known in files.items() if abs(length - known) <= 0.03), f"?{round(length * 1000)}")
 
 
 if __name__ == "__main__":

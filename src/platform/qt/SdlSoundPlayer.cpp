@@ -64,6 +64,8 @@ SdlSoundPlayer::SdlSoundPlayer(std::function<void()> beforeWaiting) : m_beforeWa
         } catch (const AppError&) {
             // The first open tries again and reports it.
         }
+        // SDL keeps its error text per thread, and frees it only for threads of its own.
+        SDL_TLSCleanup();
     });
 }
 
