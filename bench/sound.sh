@@ -51,21 +51,7 @@ wait_for() {
     done
 }
 
-pixel() {
-    import -window "$MAIN_WINDOW" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
-        sed -n '2s/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p'
-}
-enter_shown() { [[ "$(pixel 12 395)" != FFFFE1 ]]; }
-question_shown() { [[ "$(pixel 606 196)" == FFFF00 ]]; }
-main_window_shown() {
-    MAIN_WINDOW=$(xdotool search --onlyvisible --name '^Mn1$' 2>/dev/null | head -n 1)
-    [[ -n "$MAIN_WINDOW" ]]
-}
-dialog_shown() {
-    DIALOG=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | grep -vx "$MAIN_WINDOW" | head -n 1)
-    [[ -n "$DIALOG" ]]
-}
-dialog_gone() { ! dialog_shown; }
+source bench/window-view.sh
 
 press() {
     python3 bench/sound_delay.py press "$WORK" "$@"
@@ -91,16 +77,7 @@ python3 bench/sound_delay.py record "$WORK" &
 RECORDER_PID=$!
 (cd "$WORK" && exec ./qm7w >>"$WORK/program.log" 2>&1) &
 APP_PID=$!
-wait_for 10 "window Mn1" main_window_shown
-xdotool windowfocus "$MAIN_WINDOW"
-xdotool mousemove --window "$MAIN_WINDOW" 148 12 click 1 mousemove 0 0
-wait_for 10 "open dialog" dialog_shown
-xdotool windowfocus "$DIALOG"
-xdotool type --delay 5 sbench.m7
-xdotool key Return
-wait_for 10 "closed open dialog" dialog_gone
-xdotool windowfocus "$MAIN_WINDOW"
-wait_for 10 "first question" question_shown
+open_drill sbench.m7
 
 for _ in $(seq 10); do
     sleep 0.3
