@@ -55,16 +55,4 @@ TEST_F(SdlPlayer, SynchronousPlayEndsWhenTheDeviceStopsTakingData) {
     EXPECT_EQ(waits, 1);
 }
 
-// Without a sound system every open fails with its text, and the sound comes back with the system.
-TEST(SdlPlayerWithoutSound, FailsUntilTheSoundSystemIsThere) {
-    SDL_setenv("SDL_AUDIODRIVER", "none", 1);
-    SdlSoundPlayer player;
-    player.setFileName(QM7_ASSETS_DIR "/buzz.wav");
-    EXPECT_THAT([&] { player.open(); }, testing::ThrowsMessage<AppError>(testing::HasSubstr("none")));
-    EXPECT_FALSE(player.isOpen());
-    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-    player.open();
-    EXPECT_TRUE(player.isOpen());
-}
-
 } // namespace
