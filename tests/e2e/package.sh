@@ -47,11 +47,8 @@ mkdir -p "$DATA/mime/packages"
 cp /usr/share/mime/packages/freedesktop.org.xml "$SHARE"/mime/packages/*.xml "$DATA/mime/packages/"
 update-mime-database "$DATA/mime" 2>/dev/null
 printf 'Title\r\nbase\r\n' | tee "$WORK/drill.m7" >"$WORK/notes.txt"
-filetype() {
-    XDG_DATA_HOME=$DATA XDG_DATA_DIRS=$DATA xdg-mime query filetype "$1"
-}
-expect_eq "a .m7 file is a drill" "$(filetype "$WORK/drill.m7")" application/x-qm7-drill
-expect_eq "a .txt file stays plain text" "$(filetype "$WORK/notes.txt")" text/plain
+types=$(for file in drill.m7 notes.txt; do XDG_DATA_HOME=$DATA XDG_DATA_DIRS=$DATA xdg-mime query filetype "$WORK/$file"; done)
+expect_eq "a .m7 file is a drill, a .txt file plain text" "$(echo $types)" "application/x-qm7-drill text/plain"
 
 QM7W=$TREE/usr/bin/qm7w
 out=$(env -u DISPLAY "$QM7W" --version 2>"$WORK/err")
@@ -97,10 +94,12 @@ answer_drill() {
     close_box package-end 20
 }
 
-if ! start_screen; then
-    fail "Xvfb starts: $(cat "$WORK/xvfb.log")"
-    finish
-fi
+# 4 questions, 7 blanks answered right at once, base line "shiji".
+one_record() {
+    [[ $(wc -l <"$1") == 1 ]] && grep -qE $'^[0-9]{6} [0-9]{6}-[0-9]{6},[0-9]{3}004007000004shiji\r$' "$1"
+}
+
+start_screen || fail "Xvfb starts: $(cat "$WORK/xvfb.log")"
 t="installed program"
 if start_installed "$WORK/drills/directives.m7" && wait_for 10 kakunin_is "$YELLOW"; then
     pass "$t: the drill named on the command line shows question 1"
@@ -111,8 +110,7 @@ if start_installed "$WORK/drills/directives.m7" && wait_for 10 kakunin_is "$YELL
     click "${EXIT_BUTTON[@]}"
     check "$t: the exit button ends the program" wait_program_end 10
     log=$WORK/home/.local/share/qm7w/QM7Kekka.DAT
-    check "$t: exactly one record in ~/.local/share/qm7w/QM7Kekka.DAT" \
-        grep -qzE $'^[0-9]{6} [0-9]{6}-[0-9]{6},[0-9]{3}004007000004shiji\r\n$' "$log"
+    check "$t: exactly one record in ~/.local/share/qm7w/QM7Kekka.DAT" one_record "$log"
     expect_eq "$t: nothing else in the data folder" "$(ls -A "${log%/*}")" QM7Kekka.DAT
     find "$TREE" -printf '%p %s %m %T@\n' | sort >"$WORK/tree-after"
     check "$t: nothing written into the unpacked tree" cmp -s "$WORK/tree-before" "$WORK/tree-after"
