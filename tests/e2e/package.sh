@@ -107,6 +107,8 @@ if start_installed "$WORK/drills/directives.m7" && wait_for 10 kakunin_is "$YELL
     check "$t: the chime is found in share/qm7w" opened pinpon.wav
     click 556 12
     check "$t: the help is found in share/qm7w" wait_for 10 opened Qm7wh.hlp
+    sleep 0.5
+    xdotool windowraise "$W" # above the help window, which may cover the exit button
     click "${EXIT_BUTTON[@]}"
     check "$t: the exit button ends the program" wait_program_end 10
     log=$WORK/home/.local/share/qm7w/QM7Kekka.DAT
