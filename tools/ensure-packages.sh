@@ -9,6 +9,7 @@ QM7_PACKAGES=(
     qt6-translations-l10n qt6-charts-dev
     pulseaudio pulseaudio-utils sox
     dpkg-dev fakeroot file lintian desktop-file-utils appstream xdg-utils shared-mime-info
+    libfile-mimeinfo-perl strace
 )
 
 ensure_packages() {

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the program's own assets into assets/: the two effect sounds, the toolbar pictures and the icon.
+"""Writes the program's own assets into assets/: the two effect sounds, the toolbar pictures, the window icon and
+the desktop icons.
 
 Standard library only, so anyone can regenerate them; the generated files are committed so the build
 needs no Python.  Run from anywhere: python3 tools/make_assets.py
@@ -429,6 +430,150 @@ def write_png(name, pixels, palette):
         out.write(png)
 
 
+# --- scalable icons for the desktop ----------------------------------------------------------------
+# Each icon is a list of shapes on a 32-unit square, drawn in order; the same list gives the SVG and
+# the PNG of every size, so they always look alike.
+
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def inside_polygon(x, y, points):
+    result = False
+    for (ax, ay), (bx, by) in zip(points, points[1:] + points[:1]):
+        if (ay > y) != (by > y) and x < ax + (y - ay) * (bx - ax) / (by - ay):
+            result = not result
+    return result
+
+
+def covers(shape, x, y):
+    kind = shape[0]
+    if kind == "rect":
+        _, left, top, right, bottom, _ = shape
+        return left <= x <= right and top <= y <= bottom
+    if kind == "polygon":
+        return inside_polygon(x, y, shape[1])
+    if kind == "line":
+        _, points, width, _ = shape
+        return min(segment_distance(x, y, *points[i], *points[i + 1]) for i in range(len(points) - 1)) <= width / 2
+    _, cx, cy, radius, width, _ = shape  # ring
+    return abs(math.hypot(x - cx, y - cy) - radius) <= width / 2
+
+
+def rasterise(shapes, size):
+    """RGBA rows; each pixel averages a grid of samples, so edges are smooth at every size."""
+    grid = 4 if size <= 64 else 2
+    scale = 32 / size
+    rows = []
+    for py in range(size):
+        row = []
+        for px in range(size):
+            totals = [0.0, 0.0, 0.0, 0.0]
+            for sy in range(grid):
+                for sx in range(grid):
+                    x, y = (px + (sx + 0.5) / grid) * scale, (py + (sy + 0.5) / grid) * scale
+                    for shape in reversed(shapes):
+                        if covers(shape, x, y):
+                            for i in range(3):
+                                totals[i] += shape[-1][i]
+                            totals[3] += 1
+                            break
+            count = totals[3]
+            row.append(tuple(round(t / count) for t in totals[:3]) + (round(255 * count / grid ** 2),)
+                       if count else (0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
+def write_rgba_png(path, rows):
+    raw = b"".join(b"\x00" + bytes(c for pixel in row for c in pixel) for row in rows)
+    png = b"\x89PNG\r\n\x1a\n"
+    png += png_chunk(b"IHDR", struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 6, 0, 0, 0))
+    png += png_chunk(b"IDAT", zlib.compress(raw, 9))
+    png += png_chunk(b"IEND", b"")
+    with open(path, "wb") as out:
+        out.write(png)
+
+
+def svg_colour(rgb):
+    return "#%02x%02x%02x" % rgb
+
+
+def write_svg(path, shapes):
+    parts = ['<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">']
+    for shape in shapes:
+        kind, colour = shape[0], svg_colour(shape[-1])
+        if kind == "rect":
+            _, left, top, right, bottom, _ = shape
+            parts.append('<rect x="%g" y="%g" width="%g" height="%g" fill="%s"/>'
+                         % (left, top, right - left, bottom - top, colour))
+        elif kind == "polygon":
+            points = " ".join("%g,%g" % point for point in shape[1])
+            parts.append('<polygon points="%s" fill="%s"/>' % (points, colour))
+        elif kind == "line":
+            points = " ".join("%g,%g" % point for point in shape[1])
+            parts.append('<polyline points="%s" fill="none" stroke="%s" stroke-width="%g" stroke-linecap="round" '
+                         'stroke-linejoin="round"/>' % (points, colour, shape[2]))
+        else:
+            _, cx, cy, radius, width, _ = shape
+            parts.append('<circle cx="%g" cy="%g" r="%g" fill="none" stroke="%s" stroke-width="%g"/>'
+                         % (cx, cy, radius, colour, width))
+    parts.append("</svg>")
+    with open(path, "w") as out:
+        out.write("\n".join(parts) + "\n")
+
+
+WHITE, OUTLINE, SHADOW, TEXT = (255, 255, 255), (40, 40, 40), (150, 150, 150), (160, 160, 160)
+NAVY, BLANK_RED, CHECK, CHECK_EDGE = (0, 0, 128), (220, 0, 0), (0, 200, 0), (0, 96, 0)
+
+
+def check_mark(scale=1.0, left=0.0, top=0.0):
+    path = [(left + x * scale, top + y * scale) for x, y in ((14, 21.5), (18, 26.5), (28.5, 12))]
+    return [("line", path, 5.2 * scale, CHECK_EDGE), ("line", path, 2.8 * scale, CHECK)]
+
+
+def program_icon():
+    """The question card of the window icon: a "Q", lines of text with a red blank, a check mark."""
+    return [
+        ("rect", 5, 4, 27, 31, SHADOW),
+        ("rect", 3, 2, 25, 29, OUTLINE),
+        ("rect", 4, 3, 24, 28, WHITE),
+        ("ring", 9.5, 8, 2.8, 1.8, NAVY),
+        ("line", [(10.5, 9.5), (12.8, 12)], 1.8, NAVY),
+        ("rect", 6, 15, 22, 16.2, TEXT),
+        ("rect", 6, 18, 10, 19.2, TEXT),
+        ("rect", 11.5, 18, 16.5, 19.4, BLANK_RED),
+        ("rect", 18, 18, 22, 19.2, TEXT),
+        ("rect", 6, 21, 14, 22.2, TEXT),
+    ] + check_mark()
+
+
+def drill_file_icon():
+    """A page with a turned corner, lines of a question with a red blank, and a small check mark."""
+    page = [(6, 2), (20, 2), (27, 9), (27, 30), (6, 30)]
+    inner = [(7, 3), (19.5, 3), (26, 9.5), (26, 29), (7, 29)]
+    return [
+        ("polygon", page, OUTLINE),
+        ("polygon", inner, WHITE),
+        ("polygon", [(19.5, 3), (19.5, 9.5), (26, 9.5)], (210, 210, 210)),
+        ("line", [(19.5, 3), (19.5, 9.5), (26, 9.5)], 1, OUTLINE),
+        ("rect", 9, 8, 17, 9.2, TEXT),
+        ("rect", 9, 12, 24, 13.2, TEXT),
+        ("rect", 9, 15.5, 13, 16.7, TEXT),
+        ("rect", 14.5, 15.5, 19.5, 16.9, BLANK_RED),
+        ("rect", 21, 15.5, 24, 16.7, TEXT),
+    ] + check_mark(0.55, 8, 11.5)
+
+
+def write_desktop_icons():
+    """hicolor icons for the desktop: the program and its drill files, PNG at each size and SVG."""
+    for name, shapes in (("qm7w", program_icon()), ("application-x-qm7-drill", drill_file_icon())):
+        folder = os.path.join(ASSETS, "icons")
+        os.makedirs(folder, exist_ok=True)
+        write_svg(os.path.join(folder, name + ".svg"), shapes)
+        for size in ICON_SIZES:
+            write_rgba_png(os.path.join(folder, "%s-%d.png" % (name, size)), rasterise(shapes, size))
+
+
 def main():
     os.makedirs(ASSETS, exist_ok=True)
     write_wav("pinpon.wav", pinpon())
@@ -439,6 +584,7 @@ def main():
     write_bmp("typeface.bmp", parse(TYPEFACE), 4)
     write_bmp("sound.bmp", sound_strip(), 4)
     write_png("qm7w.png", icon(), ICON_PALETTE)
+    write_desktop_icons()
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class Control;
 struct Program;
@@ -11,6 +12,8 @@ void FormDestroy(Program& program);
 
 void SpdBtn0Click(Program& program); // help
 void SpdBtn1Click(Program& program); // open
+// The Open command once `name` is chosen, its folder already the current folder.
+void OpenQuestionFile(Program& program, const std::string& name);
 void SpdBtn2Click(Program& program); // exit
 void SpdBtn3Click(Program& program); // skip
 void SpdBtn4Click(Program& program); // typeface

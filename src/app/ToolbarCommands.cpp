@@ -1,3 +1,4 @@
+#include "app/CompanionFile.h"
 #include "app/Events.h"
 #include "app/Program.h"
 
@@ -16,7 +17,7 @@ void SpdBtn2Click(Program& program) {
 }
 
 void SpdBtn0Click(Program& program) {
-    program.HelpFile = program.Run.ProgramDir + "Qm7wh.hlp";
+    program.HelpFile = CompanionFile(program, "Qm7wh.hlp");
     program.platform.showHelpContents(program.HelpFile);
 }
 

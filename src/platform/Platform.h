@@ -38,6 +38,16 @@ public:
     // Replaces the whole file, so that a failure at any point leaves the old file whole.
     virtual void replaceFile(const std::string& name, const std::string& bytes) = 0;
     virtual std::string executablePath() = 0;
+    // Whether files can be made in the folder; a folder made read-only counts as such even for root.
+    virtual bool folderWritable(const std::string& folder) = 0;
+    // Makes the folder and its missing parents; a failure shows at the first write into it.
+    virtual void makeFolders(const std::string& folder) = 0;
+    // An environment variable naming a folder, as a Shift-JIS file name; nothing when unset or empty.
+    virtual std::optional<std::string> environmentFolder(const std::string& variable) = 0;
+    // Waits for the advisory lock that every writer of the file takes; false when it cannot be had.
+    // The new holder removes the temporary files that killed writers of the file left behind.
+    virtual bool lockFile(const std::string& name) = 0;
+    virtual void unlockFile(const std::string& name) = 0;
     // The size of a picture file that can be shown, nothing when it cannot be read.
     virtual std::optional<PictureSize> pictureSize(const std::string& name) = 0;
 

@@ -113,8 +113,11 @@ void SpdBtn1Click(Program& program) {
     if (program.WaitDepth > 0)
         return;
     std::optional<std::string> name = program.platform.chooseFile(openFilter(), "m7");
-    if (!name)
-        return;
+    if (name)
+        OpenQuestionFile(program, *name);
+}
+
+void OpenQuestionFile(Program& program, const std::string& name) {
     // The boxes an Open may show must not let an answer or a Skip reach the half-loaded file.
     WaitScope loading(program);
     ShowResultsTotals(program);
@@ -122,7 +125,7 @@ void SpdBtn1Click(Program& program) {
     OpenRollback rollback(program);
     std::int32_t count = 0;
     try {
-        count = loadQuestionFile(program, *name);
+        count = loadQuestionFile(program, name);
     } catch (const AppError&) {
         rollback.restore();
         throw;

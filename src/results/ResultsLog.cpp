@@ -5,7 +5,20 @@
 #include "app/Program.h"
 
 std::string ResultsLogPath(const Program& program) {
-    return program.Run.ProgramDir + ResultsLogName;
+    Platform& platform = program.platform;
+    const std::string& programDir = program.Run.ProgramDir;
+    std::string beside = programDir + ResultsLogName;
+    if (platform.fileExists(beside) || platform.folderWritable(programDir))
+        return beside;
+    // Only an absolute data folder counts; without one the log stays beside the program.
+    std::optional<std::string> data = platform.environmentFolder("XDG_DATA_HOME");
+    if (!data || data->front() != '/') {
+        std::optional<std::string> home = platform.environmentFolder("HOME");
+        if (!home || home->front() != '/')
+            return beside;
+        data = *home + "/.local/share";
+    }
+    return *data + "/qm7w/" + ResultsLogName;
 }
 
 std::optional<long long> ConvertRecordField(const std::string& field) {

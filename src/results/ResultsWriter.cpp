@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/Program.h"
+#include "app/ProgramFolder.h"
 #include "questions/DbcsPos.h"
 #include "results/Figures.h"
 #include "results/ResultsLog.h"
@@ -20,6 +21,23 @@ std::string timeOfDay(const LocalTime& time) {
     std::snprintf(text, sizeof text, "%02d%02d%02d", time.hour, time.minute, time.second);
     return text;
 }
+
+class LogLock {
+public:
+    LogLock(Platform& platform, const std::string& name)
+        : m_platform(platform), m_name(name), m_held(platform.lockFile(name)) {}
+    ~LogLock() {
+        if (m_held)
+            m_platform.unlockFile(m_name);
+    }
+    LogLock(const LogLock&) = delete;
+    LogLock& operator=(const LogLock&) = delete;
+
+private:
+    Platform& m_platform;
+    std::string m_name;
+    bool m_held;
+};
 
 } // namespace
 
@@ -42,6 +60,9 @@ void WriteResultsRecord(Program& program) {
                          field(run.CorrectCount) + field(run.MissCount) + questions + run.RunTag;
 
     std::string path = ResultsLogPath(program);
+    platform.makeFolders(ProgramFolder(path));
+    // Another program finishing at the same moment must not replace the log between our read and write.
+    LogLock lock(platform, path);
     LineList log;
     if (platform.fileExists(path))
         log.loadFromFile(platform, path);

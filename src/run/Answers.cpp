@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "app/CompanionFile.h"
 #include "app/Events.h"
 #include "app/Program.h"
 #include "platform/AppError.h"
@@ -44,7 +45,7 @@ bool openCompletionSound(Program& program, bool& own) {
     SoundPlayer& player = platform.mediaPlayer();
     std::string ownSound = QuestionSoundName(program);
     own = platform.fileExists(ownSound);
-    std::string chime = program.Run.ProgramDir + "pinpon.wav";
+    std::string chime = CompanionFile(program, "pinpon.wav");
     player.setFileName(own ? ownSound : chime);
     if (!own && !platform.fileExists(chime))
         return false;
@@ -131,7 +132,7 @@ void WrongAnswer(Program& program) {
     program.Mn1.kakunin.setColor(colors::red);
     run.FirstAttempt = 0;
     ++run.MissCount;
-    std::string buzz = run.ProgramDir + "buzz.wav";
+    std::string buzz = CompanionFile(program, "buzz.wav");
     if (platform.fileExists(buzz)) {
         SoundPlayer& player = platform.mediaPlayer();
         player.setFileName(buzz);

@@ -4,6 +4,8 @@
 //   qm7_log_fault_harness write <log> <a|b>   replaces the log once with the contents of that name
 //   qm7_log_fault_harness loop <log>          replaces it with b, a, b, a, ... until killed; says "ready"
 //                                             on standard output before the first replacement
+//   qm7_log_fault_harness record <folder> <base>  appends a finished run's record to the log in that folder
+//                                             as the program does at the end of a run
 //
 // Exit status: 0 done, 1 the replacement failed (its message on standard error), 2 wrong arguments.
 
@@ -11,9 +13,11 @@
 #include <iostream>
 #include <string>
 
+#include "app/Program.h"
 #include "platform/AppError.h"
 #include "platform/LineList.h"
 #include "platform/qt/QtPlatform.h"
+#include "results/ResultsWriter.h"
 
 namespace {
 
@@ -35,13 +39,22 @@ LineList fullLog(char version) {
 int main(int argc, char** argv) {
     std::string mode = argc > 1 ? argv[1] : "";
     bool write = mode == "write" && argc == 4 && (std::string(argv[3]) == "a" || std::string(argv[3]) == "b");
-    if (!write && !(mode == "loop" && argc == 3)) {
-        std::cerr << "usage: qm7_log_fault_harness write <log> <a|b> | loop <log>\n";
+    bool record = mode == "record" && argc == 4;
+    if (!write && !record && !(mode == "loop" && argc == 3)) {
+        std::cerr << "usage: qm7_log_fault_harness write <log> <a|b> | loop <log> | record <folder> <base>\n";
         return 2;
     }
     QtPlatform platform;
     std::string log = argv[2];
     try {
+        if (record) {
+            Program program(platform);
+            program.Run.ProgramDir = log + "/";
+            program.Run.RunTag = "261206 005058#" + std::string(argv[3]);
+            program.Run.RunStartTick = platform.tickCount();
+            WriteResultsRecord(program);
+            return 0;
+        }
         if (write) {
             fullLog(argv[3][0]).saveToFile(platform, log);
             return 0;

@@ -161,3 +161,12 @@ close_box() {
     xdotool key Return
     wait_for 5 no_window QM7W
 }
+
+# Xvfb picks a free display number itself and writes it to file descriptor 3.
+start_screen() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    XVFB_PID=$!
+    wait_for 10 test -s "$WORK/display" || return 1
+    DISPLAY=:$(head -n 1 "$WORK/display")
+    export DISPLAY
+}

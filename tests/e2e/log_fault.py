@@ -127,6 +127,25 @@ def read_only_folder_test(harness, old):
                "a log in a read-only folder is reported and left whole (status %d: %s)" % (status, message))
 
 
+def concurrent_test(harness, writers=12):
+    """Programs that finish at the same moment each keep their record; the writer holding the lock
+    removes what a killed writer left, and nothing else."""
+    with tempfile.TemporaryDirectory() as folder:
+        for name in (LOG + ".writing-K1ll3d", LOG + ".backup"):
+            with open(os.path.join(folder, name), "wb") as file:
+                file.write(b"261205 0000\r\n")
+        bases = ["run%02d" % i for i in range(writers)]
+        processes = [subprocess.Popen([harness, "record", folder, base]) for base in bases]
+        statuses = [process.wait(timeout=60) for process in processes]
+        records = read(os.path.join(folder, LOG)).split(b"\r\n")[:-1]
+        kept = sorted(record[36:].decode() for record in records)
+        report(statuses == [0] * writers and kept == bases,
+               "%d programs finishing at once leave %d records, one each" % (writers, len(records)))
+        left = leftovers(folder)
+        report(left == [LOG + ".backup"], "a killed writer's temporary file is removed, the lock file too, "
+               "a file of the learner's own kept: %s" % left)
+
+
 def main():
     harness = sys.argv[1]
     kills = int(sys.argv[2]) if len(sys.argv) > 2 else 300
@@ -135,6 +154,7 @@ def main():
     with tempfile.TemporaryDirectory() as folder:
         starve_test(harness, folder, old)
     read_only_folder_test(harness, old)
+    concurrent_test(harness)
     return 1 if failures else 0
 
 

@@ -10,35 +10,7 @@ set -uo pipefail
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)
 
-PASSED=0
-FAILED=0
-
-pass() {
-    echo "PASS $*"
-    PASSED=$((PASSED + 1))
-}
-
-fail() {
-    echo "FAIL $*"
-    FAILED=$((FAILED + 1))
-}
-
-# check <description> <command...>: passes when the command succeeds.
-check() {
-    local description=$1
-    shift
-    if "$@"; then pass "$description"; else fail "$description"; fi
-}
-
-expect_eq() {
-    if [[ $2 == "$3" ]]; then pass "$1"; else fail "$1: got \"$2\", expected \"$3\""; fi
-}
-
-finish() {
-    echo "$PASSED passed, $FAILED failed"
-    ((FAILED == 0))
-    exit
-}
+source "$HERE/checks.sh"
 
 if ! BUILD=$(cd "${1:-build}" 2>/dev/null && pwd) || [[ ! -x $BUILD/src/platform/qt/qm7w ]]; then
     fail "a full build in ${1:-build} (src/platform/qt/qm7w)"
@@ -68,15 +40,6 @@ cleanup() {
     rm -rf "$WORK"
 }
 trap cleanup EXIT
-
-# Xvfb picks a free display number itself and writes it to file descriptor 3.
-start_screen() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-    XVFB_PID=$!
-    wait_for 10 test -s "$WORK/display" || return 1
-    DISPLAY=:$(head -n 1 "$WORK/display")
-    export DISPLAY
-}
 
 if start_screen; then
     for test in test_full_run test_refused_file test_abandoned_run; do

@@ -47,7 +47,20 @@ std::int32_t FakePlatform::randomBelow(std::int32_t range) {
     return value;
 }
 
+std::optional<std::string> FakePlatform::environmentFolder(const std::string& variable) {
+    auto found = environment.find(variable);
+    if (found == environment.end() || found->second.empty())
+        return std::nullopt;
+    return found->second;
+}
+
+bool FakePlatform::lockFile(const std::string& name) {
+    fileEvents.push_back("lock " + name);
+    return !lockFails;
+}
+
 std::string FakePlatform::readFile(const std::string& name) {
+    fileEvents.push_back("read " + name);
     auto found = files.find(name);
     if (found == files.end() || unreadable.count(name))
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません"));
@@ -55,6 +68,7 @@ std::string FakePlatform::readFile(const std::string& name) {
 }
 
 void FakePlatform::replaceFile(const std::string& name, const std::string& bytes) {
+    fileEvents.push_back("replace " + name);
     if (unwritable.count(name))
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));
     files[name] = bytes;

@@ -49,6 +49,11 @@ public:
     std::string readFile(const std::string& name) override;
     void replaceFile(const std::string& name, const std::string& bytes) override;
     std::string executablePath() override { return exePath; }
+    bool folderWritable(const std::string& folder) override { return !readOnlyFolders.count(folder); }
+    void makeFolders(const std::string& folder) override { fileEvents.push_back("mkdir " + folder); }
+    std::optional<std::string> environmentFolder(const std::string& variable) override;
+    bool lockFile(const std::string& name) override;
+    void unlockFile(const std::string& name) override { fileEvents.push_back("unlock " + name); }
     std::optional<PictureSize> pictureSize(const std::string& name) override;
 
     void messageBox(const std::string& text) override;
@@ -77,6 +82,10 @@ public:
     std::set<std::string> unwritable;            // replacing fails, the old file left as it was
     std::map<std::string, PictureSize> pictures; // files that read as pictures
     std::string exePath = "/opt/qm7w/qm7w";
+    std::set<std::string> readOnlyFolders;
+    std::map<std::string, std::string> environment;
+    bool lockFails = false;
+    std::vector<std::string> fileEvents; // "mkdir F", "lock F", "read F", "replace F", "unlock F"
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;

@@ -146,3 +146,41 @@ TEST_F(ResultsWriter, WritesOncePerOpen) {
 }
 
 } // namespace
+
+TEST_F(ResultsWriter, ALogThatCannotStayBesideTheProgramGoesToTheDataFolder) {
+    using Env = std::map<std::string, std::string>;
+    const std::string beside = "/opt/qm7w/QM7Kekka.DAT", data = "/home/a/.local/share/qm7w/QM7Kekka.DAT";
+    // Program folder writable, a log already beside it, the environment; where the log is.
+    const std::tuple<bool, bool, Env, std::string> cases[] = {
+        {true, false, {{"HOME", "/home/a"}}, beside},
+        {false, true, {{"HOME", "/home/a"}}, beside},
+        {false, false, {{"HOME", "/home/a"}}, data},
+        {false, false, {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "/d"}}, "/d/qm7w/QM7Kekka.DAT"},
+        {false, false, {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "rel"}}, data}, // only absolute data folders count
+        {false, false, {}, beside}, // no home: the write then reports the program's folder
+    };
+    for (const auto& [writable, present, environment, path] : cases) {
+        SCOPED_TRACE(path);
+        drill.platform.files.clear();
+        drill.platform.readOnlyFolders = writable ? std::set<std::string>{} : std::set<std::string>{"/opt/qm7w/"};
+        if (present)
+            drill.platform.files[beside] = Head + "300010010000010old\r\n";
+        drill.platform.environment = environment;
+        ShowResultsTotals(drill.program);
+        EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), present ? "  5:00" : "  0:00") << "the totals read there";
+        drill.platform.fileEvents.clear();
+        write();
+        std::string folder = path.substr(0, path.rfind('/') + 1);
+        std::vector<std::string> events = {"mkdir " + folder, "lock " + path};
+        if (present)
+            events.push_back("read " + path);
+        events.insert(events.end(), {"replace " + path, "unlock " + path});
+        EXPECT_EQ(drill.platform.fileEvents, events);
+        EXPECT_TRUE(drill.platform.files.count(path));
+    }
+    // A lock that cannot be had does not cost the record.
+    drill.platform.lockFails = true;
+    drill.platform.fileEvents.clear();
+    write();
+    EXPECT_EQ(drill.platform.fileEvents.back(), "replace " + beside);
+}

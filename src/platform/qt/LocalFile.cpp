@@ -1,13 +1,20 @@
 #include "platform/qt/LocalFile.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include "platform/Cp932.h"
 
 namespace {
+
+// Temporary files of a replacement are "<name>.writing-XXXXXX", a name no learner's own file has.
+constexpr const char* TemporaryInfix = ".writing-";
+constexpr std::size_t TemporaryTail = 6;
 
 bool pathExists(const std::string& name) {
     struct stat info {};
@@ -50,6 +57,26 @@ void syncFolder(const std::string& folder) {
         return;
     ::fsync(fd);
     ::close(fd);
+}
+
+std::string baseOf(const std::string& name) {
+    std::size_t slash = name.rfind('/');
+    return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
+// Under the lock no writer is half-way, so every temporary file of the name is a killed writer's.
+void removeTemporaryFiles(const std::string& localName) {
+    std::string folder = folderOf(localName);
+    std::string prefix = baseOf(localName) + TemporaryInfix;
+    DIR* entries = ::opendir(folder.c_str());
+    if (entries == nullptr)
+        return;
+    while (const dirent* entry = ::readdir(entries)) {
+        std::string name = entry->d_name;
+        if (name.size() == prefix.size() + TemporaryTail && name.compare(0, prefix.size(), prefix) == 0)
+            ::unlink((folder + "/" + name).c_str());
+    }
+    ::closedir(entries);
 }
 
 } // namespace
@@ -96,7 +123,7 @@ std::optional<std::string> readLocalFile(const std::string& localName) {
 }
 
 bool replaceLocalFile(const std::string& localName, std::string_view bytes) {
-    std::string temporary = localName + ".XXXXXX";
+    std::string temporary = localName + TemporaryInfix + std::string(TemporaryTail, 'X');
     int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return false;
@@ -108,4 +135,49 @@ bool replaceLocalFile(const std::string& localName, std::string_view bytes) {
     }
     syncFolder(folderOf(localName));
     return true;
+}
+
+bool isWritableFolder(const std::string& localName) {
+    struct stat info {};
+    struct statvfs volume {};
+    if (::stat(localName.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || ::access(localName.c_str(), W_OK) != 0)
+        return false;
+    if (::statvfs(localName.c_str(), &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0)
+        return false;
+    return ::geteuid() != 0 || (info.st_mode & 0222) != 0;
+}
+
+void makeLocalFolders(const std::string& localName) {
+    for (std::size_t slash = 1; slash != std::string::npos; slash = localName.find('/', slash + 1))
+        ::mkdir(localName.substr(0, slash).c_str(), 0700);
+    ::mkdir(localName.c_str(), 0700);
+}
+
+int lockLocalFile(const std::string& localName) {
+    std::string lockName = localName + ".lock";
+    for (;;) {
+        int fd = ::open(lockName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (fd < 0)
+            return -1;
+        int locked;
+        do
+            locked = ::flock(fd, LOCK_EX);
+        while (locked != 0 && errno == EINTR);
+        // The holder before us removes the lock file on release: ours counts only if it is still the named one.
+        struct stat held {
+        }, named{};
+        if (locked == 0 && ::fstat(fd, &held) == 0 && ::stat(lockName.c_str(), &named) == 0 &&
+            held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+            removeTemporaryFiles(localName);
+            return fd;
+        }
+        ::close(fd);
+        if (locked != 0)
+            return -1;
+    }
+}
+
+void unlockLocalFile(const std::string& localName, int lock) {
+    ::unlink((localName + ".lock").c_str());
+    ::close(lock);
 }

@@ -17,6 +17,19 @@ bool isExistingFile(const std::string& localName);
 
 std::optional<std::string> readLocalFile(const std::string& localName);
 
+// Whether files can be made in the folder. Root may write anywhere, so for root a folder whose mode
+// forbids writing counts as read-only all the same.
+bool isWritableFolder(const std::string& localName);
+
+// Makes the folder and its missing parents, private to the user as data folders are.
+void makeLocalFolders(const std::string& localName);
+
+// Waits for the advisory lock on "<name>.lock" that every writer of the file takes, then removes the
+// temporary files that killed writers of the file left behind. The lock's descriptor, -1 on failure.
+int lockLocalFile(const std::string& localName);
+// Releases the lock and removes its lock file.
+void unlockLocalFile(const std::string& localName, int lock);
+
 // Writes a temporary file in the same folder, flushes it to disk and renames it over the target,
 // so a failure at any point leaves the old file whole. False on failure, with nothing left behind.
 bool replaceLocalFile(const std::string& localName, std::string_view bytes);

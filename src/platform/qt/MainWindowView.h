@@ -23,6 +23,8 @@ public:
     void controlChanged(const Control& control) override;
     // Shows the window in the middle of its screen.
     void showCentred();
+    // Runs a handler the way the window runs every handler; a close asked for meanwhile waits for it.
+    void dispatch(const std::function<void()>& handler);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,8 +39,6 @@ private:
     void showPicture(const Control& control, QWidget* widget);
     QRect geometryOf(const Control& control, QWidget* widget) const;
     void keyDown(const QKeyEvent& event);
-    // Runs a handler the way the window runs every handler; a close asked for meanwhile waits for it.
-    void dispatch(const std::function<void()>& handler);
 
     Program& m_program;
     std::unordered_map<const Control*, QWidget*> m_widgets;

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <unistd.h>
@@ -87,6 +88,37 @@ std::string QtPlatform::executablePath() {
     return sjisFileName(error ? std::string() : path.string());
 }
 
+bool QtPlatform::folderWritable(const std::string& folder) {
+    return isWritableFolder(localFileName(folder));
+}
+
+void QtPlatform::makeFolders(const std::string& folder) {
+    makeLocalFolders(localFileName(folder));
+}
+
+std::optional<std::string> QtPlatform::environmentFolder(const std::string& variable) {
+    const char* value = std::getenv(variable.c_str());
+    if (value == nullptr || *value == '\0')
+        return std::nullopt;
+    return sjisFileName(value);
+}
+
+bool QtPlatform::lockFile(const std::string& name) {
+    int lock = lockLocalFile(localFileName(name));
+    if (lock < 0)
+        return false;
+    m_locks[name] = lock;
+    return true;
+}
+
+void QtPlatform::unlockFile(const std::string& name) {
+    auto found = m_locks.find(name);
+    if (found == m_locks.end())
+        return;
+    unlockLocalFile(localFileName(name), found->second);
+    m_locks.erase(found);
+}
+
 std::optional<PictureSize> QtPlatform::pictureSize(const std::string& name) {
     QImage picture = loadPicture(name);
     if (picture.isNull())
@@ -119,6 +151,15 @@ std::optional<std::string> QtPlatform::chooseFile(const std::string& filter, con
     if (!folder.empty() && ::chdir(folder.c_str()) != 0)
         throw AppError(sjis("ﾌｫﾙﾀﾞ ") + sjisFileName(folder) + sjis(" に移れません"));
     return sjisFileName(chosen);
+}
+
+std::string QtPlatform::enterFolderOf(const std::string& localName) {
+    std::error_code error;
+    std::filesystem::path full = std::filesystem::absolute(localName, error).lexically_normal();
+    std::filesystem::path folder = full.parent_path();
+    if (std::filesystem::is_directory(folder, error) && ::chdir(folder.c_str()) != 0)
+        throw AppError(sjis("ﾌｫﾙﾀﾞ ") + sjisFileName(folder.string()) + sjis(" に移れません"));
+    return sjisFileName(full.string());
 }
 
 void QtPlatform::showHelpContents(const std::string& helpFile) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QPointer>
 #include <QWidget>
+#include <map>
 #include <memory>
 #include <random>
 
@@ -29,6 +30,11 @@ public:
     std::string readFile(const std::string& name) override;
     void replaceFile(const std::string& name, const std::string& bytes) override;
     std::string executablePath() override;
+    bool folderWritable(const std::string& folder) override;
+    void makeFolders(const std::string& folder) override;
+    std::optional<std::string> environmentFolder(const std::string& variable) override;
+    bool lockFile(const std::string& name) override;
+    void unlockFile(const std::string& name) override;
     std::optional<PictureSize> pictureSize(const std::string& name) override;
 
     void messageBox(const std::string& text) override;
@@ -43,6 +49,10 @@ public:
     void beep(unsigned code) override;
     SoundPlayer& mediaPlayer() override { return m_player; }
 
+    // A file named on the command line as the open dialog would give it: its full Shift-JIS name, its
+    // folder made the current folder when there is one.
+    std::string enterFolderOf(const std::string& localName);
+
     HelpViewer* helpViewer() const { return m_helpViewer.get(); }
 
 private:
@@ -50,4 +60,5 @@ private:
     QPointer<QWidget> m_mainWindow;
     std::unique_ptr<HelpViewer> m_helpViewer;
     SdlSoundPlayer m_player;
+    std::map<std::string, int> m_locks; // file name -> lock descriptor
 };

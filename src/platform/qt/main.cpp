@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
 
+#include "app/CommandLine.h"
 #include "app/Events.h"
 #include "app/Program.h"
 #include "platform/qt/FontSubstitutions.h"
@@ -7,6 +10,22 @@
 #include "platform/qt/QtPlatform.h"
 
 int main(int argc, char** argv) {
+    // Read before Qt starts, so --help and --version need no display.
+    CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (command.action) {
+    case CommandLine::Action::Help:
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::fputs(VersionText().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::Misuse:
+        std::fprintf(stderr, "qm7w: %s\n%s", command.fault.c_str(), UsageText().c_str());
+        return 2;
+    case CommandLine::Action::Window:
+        break;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QM7W"));
     registerFontSubstitutions();
@@ -18,6 +37,12 @@ int main(int argc, char** argv) {
     RunHandler(program, [&] { FormCreate(program); });
 
     window.showCentred();
+    if (command.file) {
+        // Once the window is up, as if the file had been chosen in the open dialog.
+        QTimer::singleShot(0, &window, [&] {
+            window.dispatch([&] { OpenQuestionFile(program, platform.enterFolderOf(*command.file)); });
+        });
+    }
     int status = QApplication::exec();
     RunHandler(program, [&] { FormDestroy(program); });
     platform.setMainWindow(nullptr);

@@ -1,0 +1,42 @@
+#include "app/CommandLine.h"
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine command;
+    bool options = true;
+    for (const std::string& argument : arguments) {
+        if (options && argument == "--") {
+            options = false;
+        } else if (options && argument == "--help") {
+            command.action = CommandLine::Action::Help;
+            return command;
+        } else if (options && argument == "--version") {
+            command.action = CommandLine::Action::Version;
+            return command;
+        } else if (options && argument.size() > 1 && argument[0] == '-') {
+            command.action = CommandLine::Action::Misuse;
+            command.fault = "unknown option '" + argument + "'";
+            return command;
+        } else if (!command.file) {
+            command.file = argument;
+        }
+    }
+    return command;
+}
+
+std::string UsageText() {
+    return "Usage: qm7w [FILE]\n"
+           "       qm7w --check FILE...\n"
+           "A drill player for multiple-choice and fill-in-the-blank question files (.m7, .txt).\n"
+           "\n"
+           "  FILE             open this question file at start\n"
+           "  --check FILE...  check question files for mistakes and report them; needs no display\n"
+           "  --help           show this help and exit\n"
+           "  --version        show the version and exit\n"
+           "\n"
+           "Each finished run adds a record to the results log QM7Kekka.DAT: beside the program when\n"
+           "a log is there or its folder is writable, else in $XDG_DATA_HOME/qm7w/ (~/.local/share/qm7w/).\n";
+}
+
+std::string VersionText() {
+    return "qm7w " QM7_VERSION "\n";
+}

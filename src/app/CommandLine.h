@@ -1,0 +1,19 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the command line asks for: a window (with a question file to open at start), or a text.
+struct CommandLine {
+    enum class Action { Window, Help, Version, Misuse };
+    Action action = Action::Window;
+    std::optional<std::string> file; // the first file named; any later ones are ignored
+    std::string fault;               // for Misuse: what was wrong
+};
+
+// Reads the arguments after the program name.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The texts of --help and --version, each ending in a line end.
+std::string UsageText();
+std::string VersionText();

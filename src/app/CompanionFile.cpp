@@ -1,0 +1,13 @@
+#include "app/CompanionFile.h"
+
+#include "app/Program.h"
+#include "app/ProgramFolder.h"
+
+std::string CompanionFile(const Program& program, const std::string& name) {
+    const std::string& folder = program.Run.ProgramDir;
+    std::string beside = folder + name;
+    if (folder.empty() || program.platform.fileExists(beside))
+        return beside;
+    std::string installed = ProgramFolder(folder.substr(0, folder.size() - 1)) + "share/qm7w/" + name;
+    return program.platform.fileExists(installed) ? installed : beside;
+}
