@@ -56,8 +56,9 @@ MainWindowView::MainWindowView(Program& program) : m_program(program) {
             continue;
         QWidget* widget = adapter->widget();
         widget->setObjectName(QString::fromStdString(control->name()));
-        if (ClickHandler handler = ClickHandlerOf(window, *control))
-            connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        if (ClickHandler handler = ClickHandlerOf(window, *control); button && handler)
+            connect(button, &QAbstractButton::clicked, this,
                     [this, handler, control] { dispatch([this, handler, control] { handler(m_program, *control); }); });
         adapter->show(*control);
         m_controls[widget] = control;
