@@ -5,7 +5,7 @@ QM7_PACKAGES=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev libgl-dev libsdl2-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
-    xvfb xauth xdotool x11-utils imagemagick faketime python3 locales
+    xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick faketime python3 locales
     qt6-translations-l10n qt6-charts-dev
     pulseaudio pulseaudio-utils sox
     dpkg-dev fakeroot file lintian desktop-file-utils appstream xdg-utils shared-mime-info

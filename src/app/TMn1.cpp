@@ -2,21 +2,6 @@
 
 #include "platform/Cp932.h"
 
-namespace faces {
-std::string msMincho() {
-    return sjis("ＭＳ 明朝");
-}
-std::string msGothic() {
-    return sjis("ＭＳ ゴシック");
-}
-std::string msPGothicStart() {
-    return sjis("ＭＳ Ｐゴシック");
-}
-std::string msPGothic() {
-    return sjis("MS Pゴシック");
-}
-} // namespace faces
-
 std::string choiceLabel(int number) {
     return std::string(1, static_cast<char>(number <= 9 ? '0' + number : number + 55));
 }
@@ -41,13 +26,13 @@ void label(Control& control, const std::string& face, int height, std::string ca
 
 } // namespace
 
-TMn1::TMn1() : Caption("Mn1"), Color(colors::tooltipBackground), Font(font("System", 13)) {
-    const std::string mincho = faces::msMincho();
-    const std::string gothic = faces::msGothic();
+TMn1::TMn1() : Caption("Mn1"), Color(colors::tooltipBackground), Font(font(faces::System.bytes(), 13)) {
+    const std::string mincho = faces::Mincho.bytes();
+    const std::string gothic = faces::Gothic.bytes();
 
     PnlOpe.setCaption(" Operation");
     PnlOpe.setColor(colors::aqua);
-    PnlOpe.setFont(font(faces::timesNewRoman(), 15, true, true));
+    PnlOpe.setFont(font(faces::TimesNewRoman.bytes(), 15, true, true));
     PnlOpe.setTabOrder(19);
 
     struct ToolButton {
@@ -61,14 +46,14 @@ TMn1::TMn1() : Caption("Mn1"), Color(colors::tooltipBackground), Font(font("Syst
           ToolButton{SpdBtn5, "サウンド", "sound.bmp"}}) {
         tool.button.setHint(sjis(tool.hint));
         tool.button.setPicture(tool.picture);
-        tool.button.setFont(font(faces::timesNewRoman(), 13, true, true));
+        tool.button.setFont(font(faces::TimesNewRoman.bytes(), 13, true, true));
     }
     SpdBtn6.setCaption("Listen");
     SpdBtn7.setCaption("Hint");
     SpdBtn6.setFont(PnlOpe.font());
     SpdBtn7.setFont(PnlOpe.font());
     SpdBtn0.setCaption("?");
-    SpdBtn0.setFont(font(faces::timesNewRoman(), 21, true));
+    SpdBtn0.setFont(font(faces::TimesNewRoman.bytes(), 21, true));
     for (Control* tool : {&SpdBtn1, &SpdBtn2, &SpdBtn3, &SpdBtn4, &SpdBtn5, &SpdBtn6, &SpdBtn7, &SpdBtn0}) {
         tool->setParent(&PnlOpe);
         tool->setColor(colors::aqua);
@@ -76,7 +61,7 @@ TMn1::TMn1() : Caption("Mn1"), Color(colors::tooltipBackground), Font(font("Syst
 
     label(TT, mincho, 13, "");
     label(LbMondai, gothic, 15, sjis("操作ボタンから｢問題ﾌｧｲﾙ｣を開け"), false);
-    Toi.setFont(font(faces::msPGothicStart(), 17));
+    Toi.setFont(font(faces::PGothicStart.bytes(), 17));
     Toi.setColor(colors::white);
     Toi.setTabOrder(17);
     label(kakunin, mincho, 13, sjis("確認"));
@@ -116,7 +101,7 @@ TMn1::TMn1() : Caption("Mn1"), Color(colors::tooltipBackground), Font(font("Syst
     label(LbHead4B, gothic, 13, "  ");
 
     BtnNext.setCaption("Enter");
-    BtnNext.setFont(font(faces::timesNewRoman(), 12, false, true));
+    BtnNext.setFont(font(faces::TimesNewRoman.bytes(), 12, false, true));
     BtnNext.setVisible(false);
     BtnNext.setTabOrder(20);
     label(LblNo, mincho, 13, sjis("問 No"));

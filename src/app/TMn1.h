@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/Control.h"
+#include "app/Faces.h"
 #include "app/Memo.h"
 #include "platform/LineList.h"
 
@@ -81,17 +82,6 @@ private:
     const Control* m_focused = nullptr;
     ControlObserver* m_observer = nullptr;
 };
-
-// The design font faces, as the window keeps them (Shift-JIS).
-namespace faces {
-std::string msMincho();       // "ＭＳ 明朝"
-std::string msGothic();       // "ＭＳ ゴシック"
-std::string msPGothicStart(); // "ＭＳ Ｐゴシック", full-width letters
-std::string msPGothic();      // "MS Pゴシック", single-byte letters
-inline std::string timesNewRoman() {
-    return "Times New Roman";
-}
-} // namespace faces
 
 // The choice label of a choice number: "1".."9", then "A".."H".
 std::string choiceLabel(int number);

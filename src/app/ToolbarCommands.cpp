@@ -24,11 +24,11 @@ void SpdBtn0Click(Program& program) {
 void SpdBtn4Click(Program& program) {
     Memo& memo = program.Mn1.Toi;
     FontSpec font = memo.font();
-    if (font.face == faces::msPGothic()) {
-        font.face = faces::timesNewRoman();
+    if (font.face == faces::PGothic.bytes()) {
+        font.face = faces::TimesNewRoman.bytes();
         font.height = pointsToPixels(15);
     } else {
-        font.face = faces::msPGothic();
+        font.face = faces::PGothic.bytes();
         font.height = pointsToPixels(13);
     }
     memo.setFont(font);

@@ -179,15 +179,14 @@ void SentakuBango(Program& program, std::uint16_t& Key) {
     if (window.Toi.caption().empty() || !TakesInput(program))
         return;
     if (Key > vk::Numpad0 && Key < vk::Numpad0 + 10)
-        Key -= 0x30;
+        Key -= vk::Numpad0 - vk::Digit0;
+    // The code of a digit or letter key is the label it types; codes past a byte type none.
+    int keyValue = Key <= 0xFF ? choiceNumber(static_cast<char>(Key)) : 0;
     std::string chosen;
-    if (Key >= '1' && Key <= '9')
-        chosen = window.Label(Key - '0').caption();
-    else if (Key >= 'A' && Key <= 'H')
-        chosen = window.Label(Key - 0x37).caption();
+    if ((Key >= '1' && Key <= '9') || (Key >= 'A' && Key <= 'H'))
+        chosen = window.Label(keyValue).caption();
     window.Toi.replaceSelection(chosen);
     window.Toi.select(program.Run.BlankStart, static_cast<int>(chosen.size()));
-    int keyValue = Key < vk::LetterA ? Key - 0x30 : Key - 0x37;
     if (keyValue == choiceNumber(program.Run.AnswerKey.at(0)))
         CorrectAnswer(program);
     else

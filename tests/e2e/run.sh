@@ -46,6 +46,7 @@ if start_screen; then
         "$test"
         stop_program
     done
+    source "$HERE/shift_digits.sh"
 else
     fail "Xvfb starts: $(cat "$WORK/xvfb.log")"
 fi

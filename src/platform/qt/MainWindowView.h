@@ -1,18 +1,18 @@
 #pragma once
 #include <QWidget>
 #include <functional>
-#include <string>
+#include <memory>
 #include <unordered_map>
 
 #include "app/Control.h"
+#include "platform/qt/ControlAdapter.h"
 
 struct Program;
 class QKeyEvent;
-class QPlainTextEdit;
 class QPushButton;
 
-// The main window Mn1 on screen: one Qt widget per control of the window model, kept current as
-// the model changes, and the user's clicks and key presses passed on to the handlers.
+// The main window Mn1 on screen: one widget per control of the window model, kept current as the
+// model changes, and the user's clicks and key presses passed on to the handlers.
 class MainWindowView : public QWidget, public ControlObserver {
 public:
     explicit MainWindowView(Program& program);
@@ -33,20 +33,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* createWidget(const Control& control, QWidget* parent);
-    void apply(const Control& control, QWidget* widget);
-    void showMemo(const Control& control, QPlainTextEdit* memo);
-    void showPicture(const Control& control, QWidget* widget);
-    QRect geometryOf(const Control& control, QWidget* widget) const;
-    void keyDown(const QKeyEvent& event);
+    void stackAndChain();
+    // Passes a key to whoever takes it while `focused` has the focus; false when that control keeps it.
+    bool routeKey(const QKeyEvent& event, const Control* focused);
 
     Program& m_program;
-    std::unordered_map<const Control*, QWidget*> m_widgets;
+    std::unordered_map<const Control*, std::unique_ptr<ControlAdapter>> m_adapters;
     std::unordered_map<const QWidget*, const Control*> m_controls;
-    // What a memo or picture widget shows now, so it is loaded again only when it changes.
-    std::unordered_map<const Control*, std::string> m_shownContent;
-    QWidget* m_panel = nullptr;
-    QPlainTextEdit* m_memo = nullptr;
+    QWidget* m_memo = nullptr;
     QPushButton* m_defaultButton = nullptr;
     int m_handlerDepth = 0;
     bool m_closePending = false;
