@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "fake/RunFixtures.h"
+#include "platform/TextDecoding.h"
+
+namespace {
+
+using enum TextEncoding;
+
+// UTF-8 text as UTF-16 with its BOM.
+std::string utf16(const std::string& utf8, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    auto unit = [&](char32_t u) {
+        char high = static_cast<char>(u >> 8), low = static_cast<char>(u & 0xFF);
+        out += bigEndian ? std::string{high, low} : std::string{low, high};
+    };
+    for (std::size_t i = 0; i < utf8.size();) {
+        auto lead = static_cast<unsigned char>(utf8[i]);
+        int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k)
+            c = c << 6 | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
+        i += static_cast<std::size_t>(length);
+        if (c >= 0x10000) {
+            unit(0xD800 + ((c - 0x10000) >> 10));
+            unit(0xDC00 + (c & 0x3FF));
+        } else {
+            unit(c);
+        }
+    }
+    return out;
+}
+
+std::string encode(const std::string& utf8, TextEncoding encoding) {
+    switch (encoding) {
+    case ShiftJis:
+        return sjis(utf8);
+    case Utf8:
+        return utf8;
+    case Utf8Bom:
+        return "\xEF\xBB\xBF" + utf8;
+    case Utf16LeBom:
+    case Utf16BeBom:
+        break;
+    }
+    return utf16(utf8, encoding == Utf16BeBom);
+}
+
+TEST(Encoding, DetectedFromTheBytes) {
+    const std::pair<std::string, TextEncoding> cases[] = {
+        {"ASCII only\r\n", ShiftJis},
+        {sjis("漢字とｶﾀｶﾅ"), ShiftJis},
+        {"caf\xC3\xA9", Utf8},
+        {"caf\xC3\xA9\xC3", ShiftJis},           // cut off at the end
+        {"\xC0\xAF \xC3\xA9", ShiftJis},         // an overlong "/"
+        {"\xED\xA0\x80 \xC3\xA9", ShiftJis},     // a surrogate written as UTF-8
+        {"\xF4\x90\x80\x80 \xC3\xA9", ShiftJis}, // above U+10FFFF
+        {"\xEF\xBB\xBF\xFF", Utf8Bom},           // a BOM decides, whatever follows
+        {"\xFF\xFE", Utf16LeBom},
+        {"\xFE\xFF", Utf16BeBom},
+    };
+    for (const auto& [bytes, encoding] : cases)
+        EXPECT_EQ(encodingName(detectEncoding(bytes)), encodingName(encoding)) << testing::PrintToString(bytes);
+}
+
+// The drill and its translation file in each encoding: the same lines, the same run, the same record.
+TEST(Encoding, TheSameDrillInEveryEncodingOpensAndRunsTheSame) {
+    const std::string drill =
+        "日本語のドリル～〜\r\n基本\n/R\r\n//コメント\r問い ___ です。\r\n#答え#こたえ#回答\r\n1\r\n"
+        "二問目 ___\r\n#ア#イ\r\n2\r\n";
+    const std::string translation = "訳\r\n一問目の訳\r\n二問目の訳\r\n";
+    std::optional<std::tuple<std::string, std::string, std::string>> first;
+    for (TextEncoding encoding : {ShiftJis, Utf8, Utf8Bom, Utf16LeBom, Utf16BeBom}) {
+        SCOPED_TRACE(std::string(encodingName(encoding)));
+        RunDrill run;
+        run.platform.files["d.m7"] = encode(drill, encoding);
+        run.platform.files[sjis("基本jp.txt")] = encode(translation, encoding);
+        run.open("d.m7");
+        ASSERT_EQ(run.program.Phase, RunPhase::Asking);
+        EXPECT_EQ(run.program.Mn1.TT.caption(), sjis("日本語のドリル～～"));
+        auto seen =
+            std::make_tuple(run.program.Mn1.FileLines.text(), run.program.Mn1.TranslationLines.text(), std::string());
+        run.hint();
+        EXPECT_EQ(run.program.Mn1.Yaku.caption(), sjis("一問目の訳"));
+        run.press('1');
+        run.press('2');
+        ASSERT_EQ(run.program.Phase, RunPhase::Finished);
+        std::get<2>(seen) = run.platform.files[run.logPath()];
+        EXPECT_EQ(std::get<2>(seen).substr(36), sjis("基本\r\n"));
+        if (first)
+            EXPECT_EQ(seen, *first);
+        else
+            first = seen;
+    }
+}
+
+// Each refused file comes over a run in progress, which goes on as it was.
+TEST(Encoding, TextShiftJisCannotHoldIsRefusedWithItsLine) {
+    const std::string emojiOnLine5 = "T\nq\nQ ___\n#a#b\n1 \xF0\x9F\x98\x80\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {emojiOnLine5, "5行目: Shift-JISにない文字 U+1F600 があります"},
+        {utf16("T\r\nq\r\n𠮷", false), "3行目: Shift-JISにない文字 U+20BB7 があります"},
+        {utf16("T\r\nq\r\n", false) + "x", "3行目: UTF-16のファイルのバイト数が奇数です"},
+        {utf16("T\nq", true) + std::string("\xDC\x00", 2),
+         "2行目: UTF-16の対になっていないサロゲート U+DC00 があります"},
+        {utf16("T\n", true) + std::string("\xD8\x00\x00q", 4),
+         "2行目: UTF-16の対になっていないサロゲート U+D800 があります"},
+        {"\xEF\xBB\xBFT\r\r\xFF", "3行目: UTF-8として読めないバイト 0xFF があります"},
+        {"T\nq\nQ ___\n#a#b\n1\n", "qjp.txt 3行目: Shift-JISにない文字 U+00E9 があります"},
+    };
+    RunDrill run;
+    run.openQuestions(questionBlocks(2));
+    run.answerRight();
+    const std::string memo = run.memo();
+    for (const auto& [bytes, line] : cases) {
+        run.platform.files["bad.m7"] = bytes;
+        run.platform.files["qjp.txt"] = "\xEF\xBB\xBFhead\r\nok\r\ncaf\xC3\xA9\r\n";
+        run.platform.messages.clear();
+        run.open("bad.m7");
+        EXPECT_EQ(run.platform.messages, std::vector{sjis("ファイル形式が違います\n" + line)});
+        EXPECT_FALSE(run.program.Closing);
+        EXPECT_EQ(std::tie(run.program.Run.CurrentQuestion, run.program.Run.RunTag),
+                  std::make_tuple(2, "261206 005058#q"));
+        EXPECT_EQ(run.memo(), memo);
+    }
+    EXPECT_TRUE(run.platform.errors.empty());
+
+    // A NUL ends the text before anything Shift-JIS lacks.
+    run.platform.files["nul.m7"] = utf16("T\nq\nQ ___\n#a#b\n1\n", false) + std::string("\0\0", 2) + utf16("😀", false);
+    run.platform.files.erase("qjp.txt");
+    run.open("nul.m7");
+    EXPECT_EQ(run.program.Mn1.FileLines.text(), "Q ___\r\n#a#b\r\n1\r\n");
+}
+
+} // namespace
