@@ -83,6 +83,14 @@ std::string hex(const char* format, unsigned value) {
     return text;
 }
 
+[[noreturn]] void refuseUtf8At(std::string_view text, std::size_t pos) {
+    std::size_t length = 0;
+    if (std::optional<char32_t> c = decodeUtf8(text.substr(pos), length))
+        throw TextRefused(lineAt(text, pos), "Shift-JISにない文字 " + hex("U+%04X", *c) + " があります");
+    throw TextRefused(lineAt(text, pos),
+                      "UTF-8として読めないバイト " + hex("0x%02X", byteAt(text, pos)) + " があります");
+}
+
 void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -105,15 +113,20 @@ std::string utf8ToShiftJis(std::string_view text) {
     text = text.substr(0, text.find('\0'));
     std::string out;
     out.reserve(text.size());
-    std::size_t done = encodeCp932Prefix(text, out);
-    if (done == text.size())
-        return out;
-    std::size_t length = 0;
-    std::optional<char32_t> c = decodeUtf8(text.substr(done), length);
-    if (c)
-        throw TextRefused(lineAt(text, done), "Shift-JISにない文字 " + hex("U+%04X", *c) + " があります");
-    throw TextRefused(lineAt(text, done),
-                      "UTF-8として読めないバイト " + hex("0x%02X", byteAt(text, done)) + " があります");
+    // ASCII is the same in both; only the runs of other characters go through the slower converter.
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t end = pos;
+        while (end < text.size() && byteAt(text, end) < 0x80)
+            ++end;
+        out.append(text, pos, end - pos);
+        pos = end;
+        while (end < text.size() && byteAt(text, end) >= 0x80)
+            ++end;
+        pos += encodeCp932Prefix(text.substr(pos, end - pos), out);
+        if (pos < end)
+            refuseUtf8At(text, pos);
+    }
+    return out;
 }
 
 std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iconv.h>
 #include <tuple>
 
 #include "fake/RunFixtures.h"
@@ -9,43 +10,26 @@ namespace {
 
 using enum TextEncoding;
 
-// UTF-8 text as UTF-16 with its BOM.
-std::string utf16(const std::string& utf8, bool bigEndian) {
-    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    auto unit = [&](char32_t u) {
-        char high = static_cast<char>(u >> 8), low = static_cast<char>(u & 0xFF);
-        out += bigEndian ? std::string{high, low} : std::string{low, high};
-    };
-    for (std::size_t i = 0; i < utf8.size();) {
-        auto lead = static_cast<unsigned char>(utf8[i]);
-        int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k)
-            c = c << 6 | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
-        i += static_cast<std::size_t>(length);
-        if (c >= 0x10000) {
-            unit(0xD800 + ((c - 0x10000) >> 10));
-            unit(0xDC00 + (c & 0x3FF));
-        } else {
-            unit(c);
-        }
-    }
+// UTF-8 text in another encoding, by iconv.
+std::string convert(std::string text, const char* encoding) {
+    iconv_t cd = iconv_open(encoding, "UTF-8");
+    std::string out(text.size() * 4, '\0');
+    char *in = text.data(), *to = out.data();
+    std::size_t inLeft = text.size(), outLeft = out.size();
+    iconv(cd, &in, &inLeft, &to, &outLeft);
+    iconv_close(cd);
+    out.resize(out.size() - outLeft);
     return out;
 }
 
+std::string utf16(const std::string& utf8, bool bigEndian) {
+    return bigEndian ? "\xFE\xFF" + convert(utf8, "UTF-16BE") : "\xFF\xFE" + convert(utf8, "UTF-16LE");
+}
+
 std::string encode(const std::string& utf8, TextEncoding encoding) {
-    switch (encoding) {
-    case ShiftJis:
-        return sjis(utf8);
-    case Utf8:
-        return utf8;
-    case Utf8Bom:
-        return "\xEF\xBB\xBF" + utf8;
-    case Utf16LeBom:
-    case Utf16BeBom:
-        break;
-    }
-    return utf16(utf8, encoding == Utf16BeBom);
+    if (encoding == Utf16LeBom || encoding == Utf16BeBom)
+        return utf16(utf8, encoding == Utf16BeBom);
+    return encoding == ShiftJis ? sjis(utf8) : (encoding == Utf8Bom ? "\xEF\xBB\xBF" : "") + utf8;
 }
 
 TEST(Encoding, DetectedFromTheBytes) {
