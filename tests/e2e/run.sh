@@ -83,6 +83,7 @@ if start_screen; then
         "$test"
         stop_program
     done
+    source "$HERE/encoding_tests.sh"
 else
     fail "Xvfb starts: $(cat "$WORK/xvfb.log")"
 fi
