@@ -6,12 +6,8 @@ test_utf8_sample() {
     install_program "$folder/program"
     mkdir -p "$folder/drills"
     cp "$ROOT"/samples/joshi{.m7,jp.txt} "$folder/drills/"
-    if ! start_program "$folder/program" || ! open_file "$folder/drills/joshi.m7" || ! wait_for 10 kakunin_is "$YELLOW"
-    then
-        fail "$t: the drill opens and shows question 1"
-        return
-    fi
-    pass "$t: the drill opens and shows question 1"
+    start_program "$folder/program" && open_file "$folder/drills/joshi.m7"
+    check "$t: the drill opens and shows question 1" wait_for 10 kakunin_is "$YELLOW"
     click "${HINT_BUTTON[@]}"
     check "$t: Hint shows the translation line" wait_for 5 eval '(($(region %k 300 13 138 363) > 2))'
     sleep 0.4

@@ -10,40 +10,29 @@ namespace {
 
 using enum TextEncoding;
 
-// UTF-8 text in another encoding, by iconv.
-std::string convert(std::string text, const char* encoding) {
-    iconv_t cd = iconv_open(encoding, "UTF-8");
+// UTF-8 text as a file saved in `encoding` would hold it.
+std::string encode(std::string text, TextEncoding encoding) {
+    // In the order of TextEncoding.
+    const char* names[] = {"CP932", "UTF-8", "UTF-8", "UTF-16LE", "UTF-16BE"};
+    const char* boms[] = {"", "", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
+    auto i = static_cast<std::size_t>(encoding);
+    iconv_t cd = iconv_open(names[i], "UTF-8");
     std::string out(text.size() * 4, '\0');
     char *in = text.data(), *to = out.data();
     std::size_t inLeft = text.size(), outLeft = out.size();
     iconv(cd, &in, &inLeft, &to, &outLeft);
     iconv_close(cd);
     out.resize(out.size() - outLeft);
-    return out;
-}
-
-std::string utf16(const std::string& utf8, bool bigEndian) {
-    return bigEndian ? "\xFE\xFF" + convert(utf8, "UTF-16BE") : "\xFF\xFE" + convert(utf8, "UTF-16LE");
-}
-
-std::string encode(const std::string& utf8, TextEncoding encoding) {
-    if (encoding == Utf16LeBom || encoding == Utf16BeBom)
-        return utf16(utf8, encoding == Utf16BeBom);
-    return encoding == ShiftJis ? sjis(utf8) : (encoding == Utf8Bom ? "\xEF\xBB\xBF" : "") + utf8;
+    return boms[i] + out;
 }
 
 TEST(Encoding, DetectedFromTheBytes) {
     const std::pair<std::string, TextEncoding> cases[] = {
-        {"ASCII only\r\n", ShiftJis},
-        {sjis("漢字とｶﾀｶﾅ"), ShiftJis},
-        {"caf\xC3\xA9", Utf8},
-        {"caf\xC3\xA9\xC3", ShiftJis},           // cut off at the end
-        {"\xC0\xAF \xC3\xA9", ShiftJis},         // an overlong "/"
-        {"\xED\xA0\x80 \xC3\xA9", ShiftJis},     // a surrogate written as UTF-8
-        {"\xF4\x90\x80\x80 \xC3\xA9", ShiftJis}, // above U+10FFFF
-        {"\xEF\xBB\xBF\xFF", Utf8Bom},           // a BOM decides, whatever follows
-        {"\xFF\xFE", Utf16LeBom},
-        {"\xFE\xFF", Utf16BeBom},
+        {"ASCII only\r\n", ShiftJis},        {sjis("漢字とｶﾀｶﾅ"), ShiftJis}, {"caf\xC3\xA9", Utf8},
+        {"caf\xC3\xA9\xC3", ShiftJis},       // cut off at the end
+        {"\xC0\xAF \xC3\xA9", ShiftJis},     // an overlong "/"
+        {"\xED\xA0\x80 \xC3\xA9", ShiftJis}, // a surrogate written as UTF-8
+        {"\xEF\xBB\xBF\xFF", Utf8Bom},       // a BOM decides, whatever follows
     };
     for (const auto& [bytes, encoding] : cases)
         EXPECT_EQ(encodingName(detectEncoding(bytes)), encodingName(encoding)) << testing::PrintToString(bytes);
@@ -85,11 +74,11 @@ TEST(Encoding, TextShiftJisCannotHoldIsRefusedWithItsLine) {
     const std::string emojiOnLine5 = "T\nq\nQ ___\n#a#b\n1 \xF0\x9F\x98\x80\n";
     const std::pair<std::string, std::string> cases[] = {
         {emojiOnLine5, "5行目: Shift-JISにない文字 U+1F600 があります"},
-        {utf16("T\r\nq\r\n𠮷", false), "3行目: Shift-JISにない文字 U+20BB7 があります"},
-        {utf16("T\r\nq\r\n", false) + "x", "3行目: UTF-16のファイルのバイト数が奇数です"},
-        {utf16("T\nq", true) + std::string("\xDC\x00", 2),
+        {encode("T\r\nq\r\n𠮷", Utf16LeBom), "3行目: Shift-JISにない文字 U+20BB7 があります"},
+        {encode("T\r\nq\r\n", Utf16LeBom) + "x", "3行目: UTF-16のファイルのバイト数が奇数です"},
+        {encode("T\nq", Utf16BeBom) + std::string("\xDC\x00", 2),
          "2行目: UTF-16の対になっていないサロゲート U+DC00 があります"},
-        {utf16("T\n", true) + std::string("\xD8\x00\x00q", 4),
+        {encode("T\n", Utf16BeBom) + std::string("\xD8\x00\x00q", 4),
          "2行目: UTF-16の対になっていないサロゲート U+D800 があります"},
         {"\xEF\xBB\xBFT\r\r\xFF", "3行目: UTF-8として読めないバイト 0xFF があります"},
         {"T\nq\nQ ___\n#a#b\n1\n", "qjp.txt 3行目: Shift-JISにない文字 U+00E9 があります"},
@@ -112,7 +101,8 @@ TEST(Encoding, TextShiftJisCannotHoldIsRefusedWithItsLine) {
     EXPECT_TRUE(run.platform.errors.empty());
 
     // A NUL ends the text before anything Shift-JIS lacks.
-    run.platform.files["nul.m7"] = utf16("T\nq\nQ ___\n#a#b\n1\n", false) + std::string("\0\0", 2) + utf16("😀", false);
+    run.platform.files["nul.m7"] =
+        encode("T\nq\nQ ___\n#a#b\n1\n", Utf16LeBom) + std::string("\0\0\x3D\xD8\x00\xDE", 6);
     run.platform.files.erase("qjp.txt");
     run.open("nul.m7");
     EXPECT_EQ(run.program.Mn1.FileLines.text(), "Q ___\r\n#a#b\r\n1\r\n");
