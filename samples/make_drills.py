@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the sample drills and their translation files as Shift-JIS (CP932) text with CR LF line ends.
+"""Writes the sample drills and their translation files as Shift-JIS (CP932) text with CR LF line ends,
+and one drill with its translation file as UTF-8 with LF line ends, as a Linux editor saves them.
 
 The drills are kept here as UTF-8 text so they stay easy to edit; run this script after a change and
 commit the files it writes.  With --spoken it writes nothing and prints, for every question that has
@@ -164,25 +165,62 @@ ___ comes after eight, ___ comes before sixteen.
 E 7 8
 """.format(n="#" + "#".join(NUMBERS))
 
-# Drill file, its text, and whether its questions have spoken sounds.
+# Japanese particles, written in UTF-8.  The instruction line holds a wave dash (U+301C), which
+# Shift-JIS holds as the same character as the full-width tilde.
+JOSHI = """\
+日本語の助詞（UTF-8 の見本）
+joshi
+// このファイルは UTF-8（BOM なし、改行は LF）で保存してあります。Shift-JIS に直さなくても開けます。
+/T空所に入る助詞を選びなさい（キーは 1〜4）
+わたし___学生です。
+#は#を#に#で
+1
+駅___電車___乗ります。
+#で#に#を#へ
+1 2
+毎朝パン___食べます。
+#が#を#に#の
+2
+友だち___図書館___行きました。
+#と#へ#を#が
+1 2
+この本は先生___です。
+#の#に#で#を
+1
+"""
+
+JOSHI_TRANSLATION = """\
+日本語の助詞　英訳（UTF-8）
+I am a student.
+I get on the train at the station.
+I eat bread every morning.
+I went to the library with a friend.
+This book is the teacher's.
+"""
+
+# Drill file, its text, whether its questions have spoken sounds, and its encoding.
 DRILLS = [
-    ("eigo.m7", EIGO, True),
-    ("kanji.m7", KANJI, False),
-    ("directives.m7", DIRECTIVES, True),
-    ("choices17.m7", CHOICES17, False),
+    ("eigo.m7", EIGO, True, "cp932"),
+    ("kanji.m7", KANJI, False, "cp932"),
+    ("directives.m7", DIRECTIVES, True, "cp932"),
+    ("choices17.m7", CHOICES17, False, "cp932"),
+    ("joshi.m7", JOSHI, False, "utf-8"),
 ]
 TRANSLATIONS = [
-    ("eigojp.txt", EIGO_JP),
-    (DIRECTIVES_TRANSLATION_NAME, DIRECTIVES_TRANSLATION),
+    ("eigojp.txt", EIGO_JP, "cp932"),
+    (DIRECTIVES_TRANSLATION_NAME, DIRECTIVES_TRANSLATION, "cp932"),
+    ("joshijp.txt", JOSHI_TRANSLATION, "utf-8"),
 ]
 
 DIRECTIVE = re.compile(r"^/[/GNRSTVY]")
 HALF_WIDTH_KATAKANA = re.compile("[\uff61-\uff9f]$")
 
 
-def write_cp932(name, text):
+def write(name, text, encoding):
+    if encoding == "cp932":
+        text = text.replace("\n", "\r\n")
     with open(os.path.join(SAMPLES, name), "wb") as out:
-        out.write(text.replace("\n", "\r\n").encode("cp932"))
+        out.write(text.encode(encoding))
 
 
 def questions(text):
@@ -227,16 +265,16 @@ def spoken_sentences(text):
 
 def main():
     if sys.argv[1:] == ["--spoken"]:
-        for _, text, spoken in DRILLS:
+        for _, text, spoken, _ in DRILLS:
             if spoken:
                 for name, sentence in spoken_sentences(text):
                     print(f"{name}\t{sentence}")
         return
-    for name, text, _ in DRILLS:
+    for name, text, _, encoding in DRILLS:
         check_choices(name, text)
-        write_cp932(name, text)
-    for name, text in TRANSLATIONS:
-        write_cp932(name, text)
+        write(name, text, encoding)
+    for name, text, encoding in TRANSLATIONS:
+        write(name, text, encoding)
 
 
 if __name__ == "__main__":

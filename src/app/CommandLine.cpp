@@ -12,13 +12,21 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else if (options && argument == "--version") {
             command.action = CommandLine::Action::Version;
             return command;
+        } else if (options && argument == "--check") {
+            command.action = CommandLine::Action::Check;
         } else if (options && argument.size() > 1 && argument[0] == '-') {
             command.action = CommandLine::Action::Misuse;
             command.fault = "unknown option '" + argument + "'";
             return command;
-        } else if (!command.file) {
-            command.file = argument;
+        } else {
+            command.checked.push_back(argument);
+            if (!command.file)
+                command.file = argument;
         }
+    }
+    if (command.action == CommandLine::Action::Check && command.checked.empty()) {
+        command.action = CommandLine::Action::Misuse;
+        command.fault = "--check needs at least one file";
     }
     return command;
 }

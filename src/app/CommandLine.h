@@ -3,11 +3,13 @@
 #include <string>
 #include <vector>
 
-// What the command line asks for: a window (with a question file to open at start), or a text.
+// What the command line asks for: a window (with a question file to open at start), a check of
+// question files, or a text.
 struct CommandLine {
-    enum class Action { Window, Help, Version, Misuse };
+    enum class Action { Window, Check, Help, Version, Misuse };
     Action action = Action::Window;
     std::optional<std::string> file; // the first file named; any later ones are ignored
+    std::vector<std::string> checked; // for Check: every file named
     std::string fault;               // for Misuse: what was wrong
 };
 

@@ -95,3 +95,9 @@ std::string encodeCp932(std::string_view utf8) {
     }
     return out;
 }
+
+std::size_t encodeCp932Prefix(std::string_view utf8, std::string& out) {
+    std::size_t size = utf8.size();
+    bool bad = false;
+    return size - toCp932().convert(utf8, out, bad);
+}

@@ -10,6 +10,10 @@ std::string decodeCp932(std::string_view sjis);
 // Characters that CP932 lacks become "?".
 std::string encodeCp932(std::string_view utf8);
 
+// Converts up to the first character that CP932 lacks or byte that is no UTF-8, appending to `out`;
+// the number of input bytes converted.
+std::size_t encodeCp932Prefix(std::string_view utf8, std::string& out);
+
 // Source files are UTF-8; every Japanese text constant goes through this once.
 inline std::string sjis(std::string_view utf8) {
     return encodeCp932(utf8);

@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "platform/Cp932.h"
+#include "platform/TextDecoding.h"
 #include "questions/ChoicesLine.h"
 #include "questions/DbcsPos.h"
 
@@ -12,7 +13,12 @@ constexpr std::size_t DirectiveValueLimit = 255;
 void loadTranslation(Program& program, const std::string& name) {
     if (!program.platform.fileExists(name))
         return;
-    program.Mn1.TranslationLines.loadFromFile(program.platform, name);
+    try {
+        loadDrillFile(program.Mn1.TranslationLines, program.platform, name);
+    } catch (TextRefused& refused) {
+        refused.setFileName(name);
+        throw;
+    }
     program.Mn1.SpdBtn7.setVisible(true);
     program.Run.TranslationLoaded = 1;
 }

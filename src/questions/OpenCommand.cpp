@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
+#include "platform/TextDecoding.h"
 #include "questions/FormatCheck.h"
 #include "questions/IndexQuestions.h"
 #include "results/ResultsTotals.h"
@@ -63,7 +64,7 @@ std::int32_t loadQuestionFile(Program& program, const std::string& name) {
     LineList& lines = window.FileLines;
 
     lines.clear();
-    lines.loadFromFile(program.platform, name);
+    loadDrillFile(lines, program.platform, name);
     if (lines.count() < 2) {
         program.platform.messageBox(sjis("ファイル形式が違います\n") + sjis("タイトル行と基本行がありません"));
         return 0;
@@ -87,6 +88,16 @@ std::int32_t loadQuestionFile(Program& program, const std::string& name) {
         return 0;
     }
     return count;
+}
+
+// A question or translation file whose text Shift-JIS cannot hold is refused like a malformed one.
+std::int32_t loadDecodedQuestionFile(Program& program, const std::string& name) {
+    try {
+        return loadQuestionFile(program, name);
+    } catch (const TextRefused& refused) {
+        program.platform.messageBox(sjis("ファイル形式が違います\n") + refused.text());
+        return 0;
+    }
 }
 
 void resetRun(Program& program, std::int32_t count) {
@@ -125,7 +136,7 @@ void OpenQuestionFile(Program& program, const std::string& name) {
     OpenRollback rollback(program);
     std::int32_t count = 0;
     try {
-        count = loadQuestionFile(program, name);
+        count = loadDecodedQuestionFile(program, name);
     } catch (const AppError&) {
         rollback.restore();
         throw;

@@ -47,6 +47,7 @@ if start_screen; then
         stop_program
     done
     source "$HERE/shift_digits.sh"
+    source "$HERE/encoding_tests.sh"
 else
     fail "Xvfb starts: $(cat "$WORK/xvfb.log")"
 fi

@@ -25,6 +25,8 @@ const Sample Samples[] = {
     {"kanji.m7", "kanji", 6, 11, "kanji", false, "", "漢字の音読み", "  0:00", false},
     {"directives.m7", "shiji", 4, 7, "katachi", true, "この図形は三角形です。", "図形の名前を", "-", true},
     {"choices17.m7", "kazu", 7, 11, "", false, "", "答えの数を", "  0:00", false},
+    {"joshi.m7", "joshi", 5, 7, "", false, "I am a student.", "空所に入る助詞を選びなさい（キーは 1～4）", "  0:00",
+     false},
 };
 
 void PrintTo(const Sample& sample, std::ostream* out) {

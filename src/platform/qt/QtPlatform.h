@@ -10,7 +10,7 @@
 #include "platform/qt/SdlSoundPlayer.h"
 
 // The machine as the program sees it on a Linux desktop: Qt for the window system, SDL2 for sound,
-// POSIX for files and clocks. Needs a QApplication.
+// POSIX for files and clocks. Its windows, boxes and waits need a QApplication; its files do not.
 class QtPlatform : public Platform {
 public:
     QtPlatform();

@@ -5,12 +5,13 @@
 #include "app/CommandLine.h"
 #include "app/Events.h"
 #include "app/Program.h"
+#include "platform/qt/CheckCommand.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/MainWindowView.h"
 #include "platform/qt/QtPlatform.h"
 
 int main(int argc, char** argv) {
-    // Read before Qt starts, so --help and --version need no display.
+    // Read before Qt starts, so --help, --version and --check need no display.
     CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     switch (command.action) {
     case CommandLine::Action::Help:
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     case CommandLine::Action::Version:
         std::fputs(VersionText().c_str(), stdout);
         return 0;
+    case CommandLine::Action::Check:
+        return runDrillCheck(command.checked);
     case CommandLine::Action::Misuse:
         std::fprintf(stderr, "qm7w: %s\n%s", command.fault.c_str(), UsageText().c_str());
         return 2;

@@ -1,0 +1,215 @@
+#include "platform/TextDecoding.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "platform/Cp932.h"
+#include "platform/LineList.h"
+#include "platform/Platform.h"
+
+namespace {
+
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view Utf16LeBom = "\xFF\xFE";
+constexpr std::string_view Utf16BeBom = "\xFE\xFF";
+
+unsigned char byteAt(std::string_view text, std::size_t i) {
+    return static_cast<unsigned char>(text[i]);
+}
+
+// The character `text` starts with and its length in bytes; nothing when the bytes are no UTF-8
+// (overlong forms, surrogates and values above U+10FFFF included).
+std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& length) {
+    unsigned char lead = byteAt(text, 0);
+    char32_t c = lead;
+    char32_t least = 0;
+    if (lead < 0x80) {
+        length = 1;
+        return c;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, c = lead & 0x1F, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, c = lead & 0x0F, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, c = lead & 0x07, least = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (length > text.size())
+        return std::nullopt;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byteAt(text, i) & 0xC0) != 0x80)
+            return std::nullopt;
+        c = c << 6 | (byteAt(text, i) & 0x3F);
+    }
+    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return std::nullopt;
+    return c;
+}
+
+bool isMultiByteUtf8(std::string_view bytes) {
+    bool multiByte = false;
+    for (std::size_t i = 0, length = 0; i < bytes.size(); i += length) {
+        if (byteAt(bytes, i) < 0x80) {
+            length = 1;
+            continue;
+        }
+        if (!decodeUtf8(bytes.substr(i), length))
+            return false;
+        multiByte = true;
+    }
+    return multiByte;
+}
+
+// The line of byte `pos`, counting line ends as the line list cuts them.
+int lineAt(std::string_view text, std::size_t pos) {
+    int line = 1;
+    for (std::size_t i = 0; i < pos; ++i) {
+        if (text[i] == '\n')
+            ++line;
+        else if (text[i] == '\r') {
+            ++line;
+            if (i + 1 < pos && text[i + 1] == '\n')
+                ++i;
+        }
+    }
+    return line;
+}
+
+std::string hex(const char* format, unsigned value) {
+    char text[16];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+[[noreturn]] void refuseUtf8At(std::string_view text, std::size_t pos) {
+    std::size_t length = 0;
+    if (std::optional<char32_t> c = decodeUtf8(text.substr(pos), length))
+        throw TextRefused(lineAt(text, pos), "Shift-JISにない文字 " + hex("U+%04X", *c) + " があります");
+    throw TextRefused(lineAt(text, pos),
+                      "UTF-8として読めないバイト " + hex("0x%02X", byteAt(text, pos)) + " があります");
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+std::string utf8ToShiftJis(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    std::string out;
+    out.reserve(text.size());
+    // ASCII is the same in both; only the runs of other characters go through the slower converter.
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t end = pos;
+        while (end < text.size() && byteAt(text, end) < 0x80)
+            ++end;
+        out.append(text, pos, end - pos);
+        pos = end;
+        while (end < text.size() && byteAt(text, end) >= 0x80)
+            ++end;
+        pos += encodeCp932Prefix(text.substr(pos, end - pos), out);
+        if (pos < end)
+            refuseUtf8At(text, pos);
+    }
+    return out;
+}
+
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    auto unitAt = [&](std::size_t i) -> char32_t {
+        unsigned first = byteAt(bytes, i), second = byteAt(bytes, i + 1);
+        return bigEndian ? first << 8 | second : second << 8 | first;
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unitAt(i);
+        if (c == 0)
+            return out;
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            char32_t low = i + 3 < bytes.size() ? unitAt(i + 2) : 0;
+            if (c > 0xDBFF || low < 0xDC00 || low > 0xDFFF)
+                throw TextRefused(lineAt(out, out.size()),
+                                  "UTF-16の対になっていないサロゲート " + hex("U+%04X", c) + " があります");
+            c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        appendUtf8(out, c);
+    }
+    if (i < bytes.size())
+        throw TextRefused(lineAt(out, out.size()), "UTF-16のファイルのバイト数が奇数です");
+    return out;
+}
+
+} // namespace
+
+TextEncoding detectEncoding(std::string_view bytes) {
+    if (bytes.starts_with(Utf8Bom))
+        return TextEncoding::Utf8Bom;
+    if (bytes.starts_with(Utf16LeBom))
+        return TextEncoding::Utf16LeBom;
+    if (bytes.starts_with(Utf16BeBom))
+        return TextEncoding::Utf16BeBom;
+    return isMultiByteUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+}
+
+std::string_view encodingName(TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return "UTF-8";
+    case TextEncoding::Utf8Bom:
+        return "UTF-8 (BOM)";
+    case TextEncoding::Utf16LeBom:
+        return "UTF-16LE (BOM)";
+    case TextEncoding::Utf16BeBom:
+        return "UTF-16BE (BOM)";
+    case TextEncoding::ShiftJis:
+        break;
+    }
+    return "Shift-JIS";
+}
+
+TextRefused::TextRefused(int line, std::string reason)
+    : std::runtime_error(sjis(std::to_string(line) + "行目: " + reason)), m_line(line), m_reason(std::move(reason)) {}
+
+std::string TextRefused::text() const {
+    return (m_fileName.empty() ? std::string() : m_fileName + " ") + what();
+}
+
+std::string toShiftJis(std::string_view bytes, TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return utf8ToShiftJis(bytes);
+    case TextEncoding::Utf8Bom:
+        return utf8ToShiftJis(bytes.substr(Utf8Bom.size()));
+    case TextEncoding::Utf16LeBom:
+        return utf8ToShiftJis(utf16ToUtf8(bytes.substr(Utf16LeBom.size()), false));
+    case TextEncoding::Utf16BeBom:
+        return utf8ToShiftJis(utf16ToUtf8(bytes.substr(Utf16BeBom.size()), true));
+    case TextEncoding::ShiftJis:
+        break;
+    }
+    return std::string(bytes);
+}
+
+TextEncoding loadDrillFile(LineList& lines, Platform& platform, const std::string& name) {
+    std::string bytes = platform.readFile(name);
+    TextEncoding encoding = detectEncoding(bytes);
+    lines.setText(toShiftJis(bytes, encoding));
+    return encoding;
+}

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <iconv.h>
+#include <tuple>
+
+#include "fake/RunFixtures.h"
+#include "platform/TextDecoding.h"
+
+namespace {
+
+using enum TextEncoding;
+
+// UTF-8 text as a file saved in `encoding` would hold it.
+std::string encode(std::string text, TextEncoding encoding) {
+    // In the order of TextEncoding.
+    const char* names[] = {"CP932", "UTF-8", "UTF-8", "UTF-16LE", "UTF-16BE"};
+    const char* boms[] = {"", "", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
+    auto i = static_cast<std::size_t>(encoding);
+    iconv_t cd = iconv_open(names[i], "UTF-8");
+    std::string out(text.size() * 4, '\0');
+    char *in = text.data(), *to = out.data();
+    std::size_t inLeft = text.size(), outLeft = out.size();
+    iconv(cd, &in, &inLeft, &to, &outLeft);
+    iconv_close(cd);
+    out.resize(out.size() - outLeft);
+    return boms[i] + out;
+}
+
+TEST(Encoding, DetectedFromTheBytes) {
+    const std::pair<std::string, TextEncoding> cases[] = {
+        {"ASCII only\r\n", ShiftJis},        {sjis("漢字とｶﾀｶﾅ"), ShiftJis}, {"caf\xC3\xA9", Utf8},
+        {"caf\xC3\xA9\xC3", ShiftJis},       // cut off at the end
+        {"\xC0\xAF \xC3\xA9", ShiftJis},     // an overlong "/"
+        {"\xED\xA0\x80 \xC3\xA9", ShiftJis}, // a surrogate written as UTF-8
+        {"\xEF\xBB\xBF\xFF", Utf8Bom},       // a BOM decides, whatever follows
+    };
+    for (const auto& [bytes, encoding] : cases)
+        EXPECT_EQ(encodingName(detectEncoding(bytes)), encodingName(encoding)) << testing::PrintToString(bytes);
+}
+
+// The drill and its translation file in each encoding: the same lines, the same run, the same record.
+TEST(Encoding, TheSameDrillInEveryEncodingOpensAndRunsTheSame) {
+    const std::string drill =
+        "日本語のドリル～〜\r\n基本\n/R\r\n//コメント\r問い ___ です。\r\n#答え#こたえ#回答\r\n1\r\n"
+        "二問目 ___\r\n#ア#イ\r\n2\r\n";
+    const std::string translation = "訳\r\n一問目の訳\r\n二問目の訳\r\n";
+    std::optional<std::tuple<std::string, std::string, std::string>> first;
+    for (TextEncoding encoding : {ShiftJis, Utf8, Utf8Bom, Utf16LeBom, Utf16BeBom}) {
+        SCOPED_TRACE(std::string(encodingName(encoding)));
+        RunDrill run;
+        run.platform.files["d.m7"] = encode(drill, encoding);
+        run.platform.files[sjis("基本jp.txt")] = encode(translation, encoding);
+        run.open("d.m7");
+        ASSERT_EQ(run.program.Phase, RunPhase::Asking);
+        EXPECT_EQ(run.program.Mn1.TT.caption(), sjis("日本語のドリル～～"));
+        auto seen =
+            std::make_tuple(run.program.Mn1.FileLines.text(), run.program.Mn1.TranslationLines.text(), std::string());
+        run.hint();
+        EXPECT_EQ(run.program.Mn1.Yaku.caption(), sjis("一問目の訳"));
+        run.press('1');
+        run.press('2');
+        ASSERT_EQ(run.program.Phase, RunPhase::Finished);
+        std::get<2>(seen) = run.platform.files[run.logPath()];
+        EXPECT_EQ(std::get<2>(seen).substr(36), sjis("基本\r\n"));
+        if (first)
+            EXPECT_EQ(seen, *first);
+        else
+            first = seen;
+    }
+}
+
+// Each refused file comes over a run in progress, which goes on as it was.
+TEST(Encoding, TextShiftJisCannotHoldIsRefusedWithItsLine) {
+    const std::string emojiOnLine5 = "T\nq\nQ ___\n#a#b\n1 \xF0\x9F\x98\x80\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {emojiOnLine5, "5行目: Shift-JISにない文字 U+1F600 があります"},
+        {encode("T\r\nq\r\n𠮷", Utf16LeBom), "3行目: Shift-JISにない文字 U+20BB7 があります"},
+        {encode("T\r\nq\r\n", Utf16LeBom) + "x", "3行目: UTF-16のファイルのバイト数が奇数です"},
+        {encode("T\nq", Utf16BeBom) + std::string("\xDC\x00", 2),
+         "2行目: UTF-16の対になっていないサロゲート U+DC00 があります"},
+        {encode("T\n", Utf16BeBom) + std::string("\xD8\x00\x00q", 4),
+         "2行目: UTF-16の対になっていないサロゲート U+D800 があります"},
+        {"\xEF\xBB\xBFT\r\r\xFF", "3行目: UTF-8として読めないバイト 0xFF があります"},
+        {"T\nq\nQ ___\n#a#b\n1\n", "qjp.txt 3行目: Shift-JISにない文字 U+00E9 があります"},
+    };
+    RunDrill run;
+    run.openQuestions(questionBlocks(2));
+    run.answerRight();
+    const std::string memo = run.memo();
+    for (const auto& [bytes, line] : cases) {
+        run.platform.files["bad.m7"] = bytes;
+        run.platform.files["qjp.txt"] = "\xEF\xBB\xBFhead\r\nok\r\ncaf\xC3\xA9\r\n";
+        run.platform.messages.clear();
+        run.open("bad.m7");
+        EXPECT_EQ(run.platform.messages, std::vector{sjis("ファイル形式が違います\n" + line)});
+        EXPECT_FALSE(run.program.Closing);
+        EXPECT_EQ(std::tie(run.program.Run.CurrentQuestion, run.program.Run.RunTag),
+                  std::make_tuple(2, "261206 005058#q"));
+        EXPECT_EQ(run.memo(), memo);
+    }
+    EXPECT_TRUE(run.platform.errors.empty());
+
+    // A NUL ends the text before anything Shift-JIS lacks.
+    run.platform.files["nul.m7"] =
+        encode("T\nq\nQ ___\n#a#b\n1\n", Utf16LeBom) + std::string("\0\0\x3D\xD8\x00\xDE", 6);
+    run.platform.files.erase("qjp.txt");
+    run.open("nul.m7");
+    EXPECT_EQ(run.program.Mn1.FileLines.text(), "Q ___\r\n#a#b\r\n1\r\n");
+}
+
+} // namespace
