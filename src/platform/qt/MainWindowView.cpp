@@ -25,11 +25,12 @@ namespace {
 
 using ToolHandler = void (*)(Program&);
 
-// SpdBtn0 to SpdBtn7 call the click handler of their number.
+// SpdBtn0 to SpdBtn8 call the click handler of their number.
 ToolHandler toolHandler(const std::string& name) {
-    static constexpr std::array<ToolHandler, 8> byNumber{SpdBtn0Click, SpdBtn1Click, SpdBtn2Click, SpdBtn3Click,
-                                                         SpdBtn4Click, SpdBtn5Click, SpdBtn6Click, SpdBtn7Click};
-    if (name.size() != 7 || !name.starts_with("SpdBtn") || name[6] < '0' || name[6] > '7')
+    static constexpr std::array<ToolHandler, 9> byNumber{SpdBtn0Click, SpdBtn1Click, SpdBtn2Click,
+                                                         SpdBtn3Click, SpdBtn4Click, SpdBtn5Click,
+                                                         SpdBtn6Click, SpdBtn7Click, SpdBtn8Click};
+    if (name.size() != 7 || !name.starts_with("SpdBtn") || name[6] < '0' || name[6] > '8')
         return nullptr;
     return byNumber[static_cast<std::size_t>(name[6] - '0')];
 }
