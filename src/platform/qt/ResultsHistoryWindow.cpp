@@ -11,9 +11,11 @@
 #include <QLineSeries>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/qt/QtConversions.h"
 
@@ -26,11 +28,23 @@ QDateTime dateTimeOf(const LocalTime& time) {
     return QDateTime(QDate(time.year, time.month, time.day), QTime(time.hour, time.minute, time.second));
 }
 
+// The smallest of 1, 2, 2.5 and 5 times a power of ten that is at least `least`.
+double niceStep(double least) {
+    if (least <= 0)
+        return 0.2;
+    double power = std::pow(10.0, std::floor(std::log10(least)));
+    for (double factor : {1.0, 2.0, 2.5, 5.0})
+        if (factor * power >= least)
+            return factor * power;
+    return 10 * power;
+}
+
 QLineSeries* series(const QString& name, QColor color) {
     auto* line = new QLineSeries;
     line->setName(name);
     line->setColor(color);
     line->setPointsVisible(true);
+    line->setMarkerSize(7);
     return line;
 }
 
@@ -69,26 +83,28 @@ ResultsHistoryWindow::ResultsHistoryWindow() {
     m_rates->setTickCount(6);
     m_rates->setLabelFormat(QStringLiteral("%d"));
     m_speeds = new QValueAxis;
-    m_speeds->setTitleText(QStringLiteral("分速 (正解数/分)"));
+    m_speeds->setTitleText(QStringLiteral("分速 (問/分)"));
+    m_speeds->setTickCount(6);
+    m_speeds->setLabelFormat(QStringLiteral("%.1f"));
     m_chart->addAxis(m_dates, Qt::AlignBottom);
     m_chart->addAxis(m_rates, Qt::AlignLeft);
     m_chart->addAxis(m_speeds, Qt::AlignRight);
     auto* chartView = new QChartView(m_chart);
     chartView->setObjectName(QStringLiteral("chart"));
     chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setMinimumHeight(240);
+    chartView->setMinimumHeight(200);
 
     m_table = new QTableWidget;
     m_table->setObjectName(QStringLiteral("runs"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
 
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(chartView);
     split->addWidget(m_table);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setSizes({360, 200});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(chooser);
@@ -164,8 +180,9 @@ void ResultsHistoryWindow::showChart(const std::vector<HistoryRow>& rows) {
     speeds->attachAxis(m_dates);
     speeds->attachAxis(m_speeds);
 
-    m_speeds->setRange(0, fastest > 0 ? fastest * 1.1 : 1);
-    m_speeds->applyNiceNumbers();
+    // Five steps of a round size, so the speed ticks meet the grid lines of the rate.
+    double step = niceStep(fastest * 1.05 / 5);
+    m_speeds->setRange(0, 5 * step);
     // A margin on both sides keeps the first and last points off the axes; a single run gets a day.
     QDateTime first = dated.empty() ? QDateTime::currentDateTime() : dateTimeOf(*dated.front()->started);
     QDateTime last = dated.empty() ? first : dateTimeOf(*dated.back()->started);
@@ -200,5 +217,8 @@ void ResultsHistoryWindow::showTable(const std::vector<HistoryRow>& rows, bool w
         }
     }
     m_table->resizeColumnsToContents();
-    m_table->scrollToBottom();
+    for (int c = 0; c < m_table->columnCount(); ++c)
+        m_table->setColumnWidth(c, m_table->columnWidth(c) + 10);
+    // The latest runs are the ones to see; the table knows its height only once it is laid out.
+    QTimer::singleShot(0, m_table, &QTableWidget::scrollToBottom);
 }
