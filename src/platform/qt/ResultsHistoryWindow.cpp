@@ -42,9 +42,9 @@ double niceStep(double least) {
 QLineSeries* series(const QString& name, QColor color) {
     auto* line = new QLineSeries;
     line->setName(name);
-    line->setColor(color);
+    line->setPen(QPen(color, 2));
     line->setPointsVisible(true);
-    line->setMarkerSize(7);
+    line->setMarkerSize(4);
     return line;
 }
 
