@@ -128,11 +128,9 @@ void ResultsHistoryWindow::fillDrills() {
     QVariant chosen = m_drills->currentData();
     const QSignalBlocker quiet(m_drills);
     m_drills->clear();
-    for (std::size_t i = 0; i < m_history.drills.size(); ++i) {
-        const HistoryDrill& drill = m_history.drills[i];
+    for (const HistoryDrill& drill : m_history.drills)
         m_drills->addItem(QStringLiteral("%1（%2回）").arg(qtText(drill.baseLine)).arg(drill.runs),
                           QByteArray::fromStdString(drill.baseLine));
-    }
     m_drills->addItem(QStringLiteral("すべて（%1回）").arg(m_history.rows.size()), AllDrills);
     // The same drill as before, or else the one worked last.
     int index = chosen.isValid() ? m_drills->findData(chosen) : -1;
