@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Benchmarks of the real qm7w program under Xvfb, driven with xdotool: the time from start to the
 # window shown, the processor used while the program waits (the acknowledgement loop after a missed
-# question, the pause after a completed one) and the peak memory of a whole run.
+# question, the pause after a completed one), the peak memory of a whole run, and the time from a click
+# on the history button to the history window shown with a full results log.
 # Builds qm7w in build-bench-window/ (Release); needs Xvfb, xdotool and ImageMagick's import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,8 +10,8 @@ source tools/ensure-packages.sh
 ensure_packages
 
 BUILD=build-bench-window
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build "$BUILD" -j2 --target qm7w
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQM7_BENCH=ON
+cmake --build "$BUILD" -j2 --target qm7w qm7_window_bench
 
 WORK=$(mktemp -d)
 XVFB_PID=
@@ -196,3 +197,7 @@ awk -v median="$START_MEDIAN" -v low="${STARTS[0]}" -v high="${STARTS[9]}" \
            1000 * pause_cpu / hz, pause_measured / 1e6
     printf "%-42s %9.1f MiB (VmHWM)\n", "Peak memory of a whole run", peak / 1024
 }'
+
+echo
+echo "=== Figures: the history window, click to shown and painted (201 records)"
+"$BUILD/bench/qm7_window_bench"

@@ -342,6 +342,32 @@ def sound_strip():
     return strip
 
 
+def history_chart():
+    """A small chart of progress: axes, four bars and a red line over them that rises."""
+    pixels = blank(25, 25)
+    for y in range(3, 22):
+        pixels[y][3] = COLOURS["k"]
+    for x in range(3, 23):
+        pixels[21][x] = COLOURS["k"]
+    tops = []
+    for left, height in ((6, 5), (10, 9), (14, 7), (18, 12)):
+        top = 21 - height
+        for y in range(top, 21):
+            for x in range(left, left + 3):
+                edge = y == top or x in (left, left + 2)
+                pixels[y][x] = COLOURS["t"] if edge else COLOURS["a"]
+        tops.append((left + 1, top - 4))
+    for (x0, y0), (x1, y1) in zip(tops, tops[1:]):
+        for step in range(0, 41):
+            x = round(x0 + (x1 - x0) * step / 40)
+            y = round(y0 + (y1 - y0) * step / 40)
+            pixels[y][x] = COLOURS["r"]
+    for x, y in tops:
+        for dx, dy in ((0, 0), (1, 0), (0, 1), (1, 1), (-1, 0), (0, -1)):
+            pixels[y + dy][x + dx] = COLOURS["m"]
+    return pixels
+
+
 # --- icon -----------------------------------------------------------------------------------------
 
 def segment_distance(px, py, ax, ay, bx, by):
@@ -583,6 +609,7 @@ def main():
     write_bmp("skip.bmp", fast_forward(), 4)
     write_bmp("typeface.bmp", parse(TYPEFACE), 4)
     write_bmp("sound.bmp", sound_strip(), 4)
+    write_bmp("history.bmp", history_chart(), 4)
     write_png("qm7w.png", icon(), ICON_PALETTE)
     write_desktop_icons()
 

@@ -20,6 +20,7 @@ void SpdBtn4Click(Program& program); // typeface
 void SpdBtn5Click(Program& program); // sound
 void SpdBtn6Click(Program& program); // listen
 void SpdBtn7Click(Program& program); // hint
+void SpdBtn8Click(Program& program); // results history
 void BtnNextClick(Program& program);
 void Sel1Click(Program& program, const Control& Sender);
 void SentakuBango(Program& program, std::uint16_t& Key);

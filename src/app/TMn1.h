@@ -27,6 +27,7 @@ public:
     Control SpdBtn3{"SpdBtn3", ControlKind::ToolButton, 232, 1, 25, 23};
     Control SpdBtn4{"SpdBtn4", ControlKind::ToolButton, 280, 1, 25, 23};
     Control SpdBtn5{"SpdBtn5", ControlKind::ToolButton, 320, 0, 25, 25};
+    Control SpdBtn8{"SpdBtn8", ControlKind::ToolButton, 376, 1, 25, 23};
     Control SpdBtn6{"SpdBtn6", ControlKind::ToolButton, 432, 1, 41, 23};
     Control SpdBtn7{"SpdBtn7", ControlKind::ToolButton, 488, 1, 41, 23};
     Control SpdBtn0{"SpdBtn0", ControlKind::ToolButton, 544, 0, 25, 25};

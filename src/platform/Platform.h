@@ -5,6 +5,8 @@
 
 #include "platform/SoundPlayer.h"
 
+struct ResultsHistory;
+
 struct LocalTime {
     int year = 2000; // four digits
     int month = 1;
@@ -58,6 +60,11 @@ public:
     virtual std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) = 0;
     virtual void showHelpContents(const std::string& helpFile) = 0;
     virtual void quitHelp(const std::string& helpFile) = 0;
+    // The results history window, not modal, one at a time: opens it with these runs, or brings the
+    // open one to the front with them.
+    virtual void showResultsHistory(const ResultsHistory& history) = 0;
+    // Puts these runs into the history window when it is open, and leaves it where it is.
+    virtual void refreshResultsHistory(const ResultsHistory& history) = 0;
 
     // Processes window messages until the tick count reaches `deadline`, sleeping while there are none.
     virtual void processMessagesUntil(std::uint32_t deadline) = 0;

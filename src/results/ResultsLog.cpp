@@ -45,3 +45,15 @@ std::optional<long long> ConvertRecordField(const std::string& field) {
     }
     return negative ? -value : value;
 }
+
+std::optional<long long> ReadRecordField(const std::string& line, std::size_t column) {
+    std::size_t start = column - 1;
+    return ConvertRecordField(start < line.size() ? line.substr(start, 3) : std::string());
+}
+
+RunFigures ComputeRunFigures(long long seconds, long long correct, long long wrong) {
+    if (correct + wrong == 0 || seconds == 0)
+        return {};
+    return {static_cast<double>(correct) * 100 / static_cast<double>(correct + wrong),
+            static_cast<double>(correct) * 60 / static_cast<double>(seconds)};
+}

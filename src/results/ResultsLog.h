@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -14,3 +15,22 @@ std::string ResultsLogPath(const Program& program);
 
 // A number field of a record ("  42", "-7", "$1F"); nothing when it does not convert.
 std::optional<long long> ConvertRecordField(const std::string& field);
+
+// 1-based columns of a record's fields, each three bytes wide; the base line runs to the end.
+inline constexpr std::size_t RunTimeColumn = 22;
+inline constexpr std::size_t QuestionsColumn = 25;
+inline constexpr std::size_t CorrectColumn = 28;
+inline constexpr std::size_t WrongColumn = 31;
+inline constexpr std::size_t BaseLineColumn = 37;
+
+// The number field of a record's line at a column; nothing when it does not convert, also when the
+// line ends before it.
+std::optional<long long> ReadRecordField(const std::string& line, std::size_t column);
+
+// The correct-answer rate in % and the correct answers per minute of counted seconds, correct and wrong
+// answers; both are 0 without time or without answers.
+struct RunFigures {
+    double rate = 0;
+    double speed = 0;
+};
+RunFigures ComputeRunFigures(long long seconds, long long correct, long long wrong);

@@ -7,10 +7,6 @@
 
 namespace {
 
-// 1-based columns of the run time, the correct and the wrong answers.
-constexpr std::size_t FieldColumns[] = {22, 28, 31};
-constexpr std::size_t FieldWidth = 3;
-
 std::string timeText(long long seconds) {
     return PadLeft(std::to_string(seconds / 60), 3, ' ') + ":" + PadLeft(std::to_string(seconds % 60), 2, '0');
 }
@@ -30,12 +26,11 @@ void ShowResultsTotals(Program& program) {
     LineList log;
     log.loadFromFile(program.platform, path);
 
-    long long sums[3] = {0, 0, 0}; // run time, correct, wrong
+    const std::size_t FieldColumns[] = {RunTimeColumn, CorrectColumn, WrongColumn};
+    long long sums[3] = {0, 0, 0};
     for (const std::string& line : log.lines()) {
         for (std::size_t f = 0; f < 3; ++f) {
-            std::size_t start = FieldColumns[f] - 1;
-            std::string field = start < line.size() ? line.substr(start, FieldWidth) : std::string();
-            std::optional<long long> value = ConvertRecordField(field);
+            std::optional<long long> value = ReadRecordField(line, FieldColumns[f]);
             if (!value) {
                 program.platform.messageBox(sjis("QM7Kekka.DAT ｴﾗｰ! このﾌｧｲﾙをｺﾞﾐ箱に捨てて下さい!"));
                 break;
@@ -43,13 +38,8 @@ void ShowResultsTotals(Program& program) {
             sums[f] += *value;
         }
     }
-    long long seconds = sums[0], correct = sums[1], wrong = sums[2];
-    double rate = 0, speed = 0;
-    if (correct + wrong != 0 && seconds != 0) {
-        rate = static_cast<double>(correct) * 100 / static_cast<double>(correct + wrong);
-        speed = static_cast<double>(correct) * 60 / static_cast<double>(seconds);
-    }
-    window.LbSkip.setCaption(timeText(seconds));
-    window.LbHead3B.setCaption(PadLeft(FormatFigure(rate), 6, ' '));
-    window.LbHead4B.setCaption(PadLeft(FormatFigure(speed), 6, ' '));
+    RunFigures figures = ComputeRunFigures(sums[0], sums[1], sums[2]);
+    window.LbSkip.setCaption(timeText(sums[0]));
+    window.LbHead3B.setCaption(PadLeft(FormatFigure(figures.rate), 6, ' '));
+    window.LbHead4B.setCaption(PadLeft(FormatFigure(figures.speed), 6, ' '));
 }

@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "platform/Cp932.h"
 #include "results/Figures.h"
+#include "results/ResultsHistory.h"
 #include "results/ResultsWriter.h"
 #include "run/Presentation.h"
 
@@ -14,6 +15,7 @@ void EndRun(Program& program) {
 
     window.LbHead1B.setCaption(std::to_string(run.QuestionTotal) + "/" + std::to_string(run.QuestionTotal));
     WriteResultsRecord(program);
+    program.platform.refreshResultsHistory(ReadResultsHistory(program));
     window.shGauge2.setWidth(GaugeFullWidth);
     ClearChoices(program);
     window.Toi.setText("");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "results/ResultsHistory.h"
 
 // A wave player that records what it is asked to do.
 class FakeSoundPlayer : public SoundPlayer {
@@ -61,6 +62,8 @@ public:
     std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) override;
     void showHelpContents(const std::string& helpFile) override { helpCalls.push_back("contents " + helpFile); }
     void quitHelp(const std::string& helpFile) override { helpCalls.push_back("quit " + helpFile); }
+    void showResultsHistory(const ResultsHistory& history) override { historyShown.push_back(history); }
+    void refreshResultsHistory(const ResultsHistory& history) override { historyRefreshed.push_back(history); }
 
     void processMessagesUntil(std::uint32_t deadline) override;
     void closeMainWindow() override { closeRequested = true; }
@@ -93,6 +96,8 @@ public:
     std::vector<std::string> dialogFilters;
     std::vector<std::string> dialogExtensions;
     std::vector<std::string> helpCalls;
+    std::vector<ResultsHistory> historyShown;
+    std::vector<ResultsHistory> historyRefreshed;
     std::vector<unsigned> beeps;
     std::vector<std::uint32_t> waits; // length of every processMessagesUntil, in ms
     std::uint32_t waitSlice = 0;      // when set, a wait returns after this many ms, as a message would end it

@@ -173,6 +173,19 @@ void QtPlatform::quitHelp(const std::string&) {
         m_helpViewer->close();
 }
 
+void QtPlatform::showResultsHistory(const ResultsHistory& history) {
+    if (!m_history)
+        m_history = std::make_unique<ResultsHistoryWindow>();
+    m_history->setHistory(history);
+    m_history->show();
+    m_history->raise();
+}
+
+void QtPlatform::refreshResultsHistory(const ResultsHistory& history) {
+    if (m_history && m_history->isVisible())
+        m_history->setHistory(history);
+}
+
 void QtPlatform::processMessagesUntil(std::uint32_t deadline) {
     auto remaining = static_cast<std::int32_t>(deadline - tickCount());
     if (remaining <= 0) {

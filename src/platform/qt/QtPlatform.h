@@ -7,6 +7,7 @@
 
 #include "platform/Platform.h"
 #include "platform/qt/HelpViewer.h"
+#include "platform/qt/ResultsHistoryWindow.h"
 #include "platform/qt/SdlSoundPlayer.h"
 
 // The machine as the program sees it on a Linux desktop: Qt for the window system, SDL2 for sound,
@@ -42,6 +43,8 @@ public:
     std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) override;
     void showHelpContents(const std::string& helpFile) override;
     void quitHelp(const std::string& helpFile) override;
+    void showResultsHistory(const ResultsHistory& history) override;
+    void refreshResultsHistory(const ResultsHistory& history) override;
 
     void processMessagesUntil(std::uint32_t deadline) override;
     void closeMainWindow() override;
@@ -54,11 +57,13 @@ public:
     std::string enterFolderOf(const std::string& localName);
 
     HelpViewer* helpViewer() const { return m_helpViewer.get(); }
+    ResultsHistoryWindow* resultsHistory() const { return m_history.get(); }
 
 private:
     std::mt19937 m_random;
     QPointer<QWidget> m_mainWindow;
     std::unique_ptr<HelpViewer> m_helpViewer;
+    std::unique_ptr<ResultsHistoryWindow> m_history;
     SdlSoundPlayer m_player;
     std::map<std::string, int> m_locks; // file name -> lock descriptor
 };

@@ -1,0 +1,222 @@
+#include "platform/qt/ResultsHistoryWindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/qt/QtConversions.h"
+
+namespace {
+
+// The chooser's entry for every drill at once comes after the drills.
+constexpr int AllDrills = -1;
+
+QDateTime dateTimeOf(const LocalTime& time) {
+    return QDateTime(QDate(time.year, time.month, time.day), QTime(time.hour, time.minute, time.second));
+}
+
+// The smallest of 1, 2, 2.5 and 5 times a power of ten that is at least `least`.
+double niceStep(double least) {
+    if (least <= 0)
+        return 0.2;
+    double power = std::pow(10.0, std::floor(std::log10(least)));
+    for (double factor : {1.0, 2.0, 2.5, 5.0})
+        if (factor * power >= least)
+            return factor * power;
+    return 10 * power;
+}
+
+QLineSeries* series(const QString& name, QColor color) {
+    auto* line = new QLineSeries;
+    line->setName(name);
+    line->setPen(QPen(color, 2));
+    line->setPointsVisible(true);
+    line->setMarkerSize(4);
+    return line;
+}
+
+} // namespace
+
+ResultsHistoryWindow::ResultsHistoryWindow() {
+    setWindowTitle(QStringLiteral("成績の記録"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/qm7w.png")));
+    // Keys belong to the drill: showing this window must not take them away from the main window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // An open history must not keep the program alive once the main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(760, 600);
+
+    m_drills = new QComboBox;
+    m_drills->setObjectName(QStringLiteral("drills"));
+    m_drills->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* chooser = new QHBoxLayout;
+    chooser->addWidget(new QLabel(QStringLiteral("問題:")));
+    chooser->addWidget(m_drills);
+    chooser->addStretch();
+
+    m_note = new QLabel;
+    m_note->setObjectName(QStringLiteral("note"));
+    m_note->setTextFormat(Qt::PlainText);
+    m_note->setWordWrap(true);
+
+    m_chart = new QChart;
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    m_dates = new QDateTimeAxis;
+    m_dates->setTitleText(QStringLiteral("日付"));
+    m_dates->setTickCount(6);
+    m_rates = new QValueAxis;
+    m_rates->setTitleText(QStringLiteral("正解率 (%)"));
+    m_rates->setRange(0, 100);
+    m_rates->setTickCount(6);
+    m_rates->setLabelFormat(QStringLiteral("%d"));
+    m_speeds = new QValueAxis;
+    m_speeds->setTitleText(QStringLiteral("分速 (問/分)"));
+    m_speeds->setTickCount(6);
+    m_speeds->setLabelFormat(QStringLiteral("%.1f"));
+    m_chart->addAxis(m_dates, Qt::AlignBottom);
+    m_chart->addAxis(m_rates, Qt::AlignLeft);
+    m_chart->addAxis(m_speeds, Qt::AlignRight);
+    auto* chartView = new QChartView(m_chart);
+    chartView->setObjectName(QStringLiteral("chart"));
+    chartView->setRenderHint(QPainter::Antialiasing);
+    chartView->setMinimumHeight(200);
+
+    m_table = new QTableWidget;
+    m_table->setObjectName(QStringLiteral("runs"));
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(chartView);
+    split->addWidget(m_table);
+    split->setSizes({360, 200});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(chooser);
+    layout->addWidget(m_note);
+    layout->addWidget(split, 1);
+
+    connect(m_drills, &QComboBox::currentIndexChanged, this, [this] { showChosenRuns(); });
+}
+
+void ResultsHistoryWindow::setHistory(const ResultsHistory& history) {
+    m_history = history;
+    if (!history.problem.empty())
+        m_note->setText(QStringLiteral("成績の記録を読めません: %1").arg(qtText(history.problem)));
+    else if (history.rows.empty())
+        m_note->setText(QStringLiteral("成績の記録はまだありません。"));
+    m_note->setVisible(!history.problem.empty() || history.rows.empty());
+    fillDrills();
+}
+
+void ResultsHistoryWindow::fillDrills() {
+    QVariant chosen = m_drills->currentData();
+    const QSignalBlocker quiet(m_drills);
+    m_drills->clear();
+    for (const HistoryDrill& drill : m_history.drills)
+        m_drills->addItem(QStringLiteral("%1（%2回）").arg(qtText(drill.baseLine)).arg(drill.runs),
+                          QByteArray::fromStdString(drill.baseLine));
+    m_drills->addItem(QStringLiteral("すべて（%1回）").arg(m_history.rows.size()), AllDrills);
+    // The same drill as before, or else the one worked last.
+    int index = chosen.isValid() ? m_drills->findData(chosen) : -1;
+    m_drills->setCurrentIndex(std::max(index, 0));
+    showChosenRuns();
+}
+
+void ResultsHistoryWindow::showChosenRuns() {
+    QVariant chosen = m_drills->currentData();
+    bool all = chosen.typeId() != QMetaType::QByteArray;
+    std::optional<std::string> baseLine;
+    if (!all)
+        baseLine = chosen.toByteArray().toStdString();
+    std::vector<HistoryRow> rows = HistoryRowsOf(m_history, baseLine);
+    showChart(rows);
+    showTable(rows, all);
+}
+
+void ResultsHistoryWindow::showChart(const std::vector<HistoryRow>& rows) {
+    m_chart->removeAllSeries();
+    QLineSeries* rates = series(QStringLiteral("正解率"), QColor(200, 40, 40));
+    QLineSeries* speeds = series(QStringLiteral("分速"), QColor(30, 80, 200));
+
+    std::vector<const HistoryRow*> dated;
+    for (const HistoryRow& row : rows)
+        if (row.started)
+            dated.push_back(&row);
+    std::stable_sort(dated.begin(), dated.end(), [](const HistoryRow* a, const HistoryRow* b) {
+        return dateTimeOf(*a->started) < dateTimeOf(*b->started);
+    });
+    double fastest = 0;
+    for (const HistoryRow* row : dated) {
+        auto when = static_cast<qreal>(dateTimeOf(*row->started).toMSecsSinceEpoch());
+        if (row->rateValue)
+            rates->append(when, *row->rateValue);
+        if (row->speedValue) {
+            speeds->append(when, *row->speedValue);
+            fastest = std::max(fastest, *row->speedValue);
+        }
+    }
+    for (QLineSeries* line : {rates, speeds})
+        m_chart->addSeries(line);
+    rates->attachAxis(m_dates);
+    rates->attachAxis(m_rates);
+    speeds->attachAxis(m_dates);
+    speeds->attachAxis(m_speeds);
+
+    // Five steps of a round size, so the speed ticks meet the grid lines of the rate.
+    double step = niceStep(fastest * 1.05 / 5);
+    m_speeds->setRange(0, 5 * step);
+    // A margin on both sides keeps the first and last points off the axes; a single run gets a day.
+    QDateTime first = dated.empty() ? QDateTime::currentDateTime() : dateTimeOf(*dated.front()->started);
+    QDateTime last = dated.empty() ? first : dateTimeOf(*dated.back()->started);
+    qint64 margin = std::max<qint64>(first.secsTo(last) / 20, 12 * 60 * 60);
+    m_dates->setRange(first.addSecs(-margin), last.addSecs(margin));
+    bool shortSpan = first.secsTo(last) + 2 * margin <= 3 * 24 * 60 * 60;
+    m_dates->setFormat(shortSpan                                   ? QStringLiteral("MM/dd hh:mm")
+                       : first.date().year() == last.date().year() ? QStringLiteral("MM/dd")
+                                                                   : QStringLiteral("yy/MM/dd"));
+}
+
+void ResultsHistoryWindow::showTable(const std::vector<HistoryRow>& rows, bool withDrill) {
+    QStringList headers = {QStringLiteral("日付"), QStringLiteral("開始"),      QStringLiteral("終了"),
+                           QStringLiteral("時間"), QStringLiteral("問題数"),    QStringLiteral("正解"),
+                           QStringLiteral("誤答"), QStringLiteral("正解率(%)"), QStringLiteral("分速")};
+    if (withDrill)
+        headers << QStringLiteral("問題");
+    m_table->clear();
+    m_table->setColumnCount(static_cast<int>(headers.size()));
+    m_table->setHorizontalHeaderLabels(headers);
+    m_table->setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const HistoryRow& row = rows[r];
+        const std::string* cells[] = {&row.date,    &row.start,  &row.end,  &row.workTime, &row.questions,
+                                      &row.correct, &row.misses, &row.rate, &row.speed,    &row.drill};
+        for (int c = 0; c < m_table->columnCount(); ++c) {
+            auto* item = new QTableWidgetItem(qtText(*cells[c]));
+            // Figures line up on the right, the date and the times read as text.
+            if (c >= 3 && c <= 8)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_table->setItem(static_cast<int>(r), c, item);
+        }
+    }
+    m_table->resizeColumnsToContents();
+    for (int c = 0; c < m_table->columnCount(); ++c)
+        m_table->setColumnWidth(c, m_table->columnWidth(c) + 10);
+    // The latest runs are the ones to see; the table knows its height only once it is laid out.
+    QTimer::singleShot(0, m_table, &QTableWidget::scrollToBottom);
+}

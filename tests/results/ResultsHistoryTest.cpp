@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "fake/RunFixtures.h"
+#include "results/ResultsHistory.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines cells(const HistoryRow& row) {
+    return {row.date,    row.start,  row.end,  row.workTime, row.questions,
+            row.correct, row.misses, row.rate, row.speed,    row.drill};
+}
+
+TEST(ResultsHistory, RowsReadTheFieldsAsTheTotalsDoAndShowQuestionMarksForTheRest) {
+    Drill drill;
+    drill.platform.files[drill.logPath()] =
+        "261206 005058-010203,600020023003020abc\r\n"
+        "261207 011000-011205,125020010000020abc\r\n"
+        "2613x6 256000-0102ab, 4x020 23   020\r\n"    // broken fields
+        "280229 000000-000000,000001005000001abc\r\n" // no time: 0, as in the totals
+        "270229 235959-235959,$0A001  6000001\r\n"    // no such day
+        "261206 0050\r\n";
+    const Lines expected[] = {
+        {"2026/12/06", "00:50:58", "01:02:03", "10:00", "20", "23", "3", "88.46", "2.30", "abc"},
+        {"2026/12/07", "01:10:00", "01:12:05", "2:05", "20", "10", "0", "100.00", "4.80", "abc"},
+        {"?", "?", "?", "?", "20", "23", "?", "?", "?", ""},
+        {"2028/02/29", "00:00:00", "00:00:00", "0:00", "1", "5", "0", "0.00", "0.00", "abc"},
+        {"?", "23:59:59", "23:59:59", "0:10", "1", "6", "0", "100.00", "36.00", ""},
+        {"2026/12/06", "?", "?", "?", "?", "?", "?", "?", "?", ""},
+    };
+    ResultsHistory history = ReadResultsHistory(drill.program);
+    ASSERT_EQ(history.rows.size(), std::size(expected));
+    for (std::size_t i = 0; i < history.rows.size(); ++i)
+        EXPECT_EQ(cells(history.rows[i]), expected[i]) << "row " << i;
+    EXPECT_FALSE(history.rows[2].rateValue || history.rows[2].speedValue || history.rows[5].started);
+    EXPECT_TRUE(drill.platform.messages.empty() && history.problem.empty());
+}
+
+TEST(ResultsHistory, DrillsComeMostRecentFirstAndChooseTheirRuns) {
+    Drill drill;
+    std::string log;
+    for (const char* base : {"verb1", "英語", "kanji", "verb1", "英語", "英語"})
+        log += "261206 005058-010203,600020023003020" + sjis(base) + "\r\n";
+    drill.platform.files[drill.logPath()] = log;
+    ResultsHistory history = ReadResultsHistory(drill.program);
+    std::vector<std::pair<std::string, int>> drills;
+    for (const HistoryDrill& known : history.drills)
+        drills.emplace_back(known.baseLine, known.runs);
+    EXPECT_EQ(drills, (decltype(drills){{sjis("英語"), 3}, {"verb1", 2}, {"kanji", 1}}));
+    EXPECT_EQ(HistoryRowsOf(history, "verb1").size(), 2u);
+    EXPECT_EQ(HistoryRowsOf(history, "kanji").size(), 1u);
+    EXPECT_EQ(HistoryRowsOf(history, std::nullopt).size(), 6u);
+    EXPECT_TRUE(HistoryRowsOf(history, "gone").empty());
+
+    // A log that cannot be read: no runs and the reason, never a box.
+    drill.platform.unreadable.insert(drill.logPath());
+    history = ReadResultsHistory(drill.program);
+    EXPECT_TRUE(history.rows.empty() && history.drills.empty());
+    EXPECT_EQ(history.problem, sjis("ﾌｧｲﾙ ") + drill.logPath() + sjis(" は開けません"));
+    EXPECT_TRUE(drill.platform.messages.empty() && drill.platform.errors.empty());
+}
+
+TEST(ResultsHistory, TheButtonWorksDuringAWaitAndAFinishedRunRefreshesTheWindow) {
+    RunDrill drill;
+    drill.openQuestions(questionBlocks(1));
+    drill.duringWait([&] { drill.command(SpdBtn8Click); });
+    drill.answerRight(); // the pause after the last question, then the end of the run
+    ASSERT_EQ(drill.platform.historyShown.size(), 1u);
+    EXPECT_TRUE(drill.platform.historyShown[0].rows.empty() && drill.platform.errors.empty());
+    EXPECT_EQ(drill.platform.historyRefreshed.at(0).rows.size(), 1u);
+}
+
+} // namespace
