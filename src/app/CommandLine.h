@@ -8,9 +8,9 @@
 struct CommandLine {
     enum class Action { Window, Check, Help, Version, Misuse };
     Action action = Action::Window;
-    std::optional<std::string> file; // the first file named; any later ones are ignored
+    std::optional<std::string> file;  // the first file named; any later ones are ignored
     std::vector<std::string> checked; // for Check: every file named
-    std::string fault;               // for Misuse: what was wrong
+    std::string fault;                // for Misuse: what was wrong
 };
 
 // Reads the arguments after the program name.

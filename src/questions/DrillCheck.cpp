@@ -34,6 +34,13 @@ public:
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));
     }
     std::string executablePath() override { return m_files.executablePath(); }
+    bool folderWritable(const std::string& folder) override { return m_files.folderWritable(folder); }
+    void makeFolders(const std::string&) override {}
+    std::optional<std::string> environmentFolder(const std::string& variable) override {
+        return m_files.environmentFolder(variable);
+    }
+    bool lockFile(const std::string&) override { return false; }
+    void unlockFile(const std::string&) override {}
     std::optional<PictureSize> pictureSize(const std::string& name) override { return m_files.pictureSize(name); }
 
     void messageBox(const std::string& text) override { boxes.push_back(text); }
@@ -41,6 +48,8 @@ public:
     std::optional<std::string> chooseFile(const std::string&, const std::string&) override { return m_name; }
     void showHelpContents(const std::string&) override {}
     void quitHelp(const std::string&) override {}
+    void showResultsHistory(const ResultsHistory&) override {}
+    void refreshResultsHistory(const ResultsHistory&) override {}
 
     void processMessagesUntil(std::uint32_t) override {}
     void closeMainWindow() override {}
