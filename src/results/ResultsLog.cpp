@@ -4,7 +4,9 @@
 
 #include "app/Program.h"
 
-std::string ResultsLogPath(const Program& program) {
+std::optional<std::string> ResultsLogPath(const Program& program) {
+    if (program.Run.ProgramDir.empty())
+        return std::nullopt;
     return program.Run.ProgramDir + ResultsLogName;
 }
 

@@ -1,12 +1,12 @@
 #include "results/ResultsWriter.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "app/Program.h"
 #include "questions/DbcsPos.h"
 #include "results/Figures.h"
 #include "results/ResultsLog.h"
+#include "results/TimeStamp.h"
 
 namespace {
 
@@ -15,18 +15,9 @@ std::string field(std::int64_t value) {
     return PadLeft(std::to_string(std::clamp<std::int64_t>(value, 0, 999)), 3, '0');
 }
 
-std::string timeOfDay(const LocalTime& time) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d%02d%02d", time.hour, time.minute, time.second);
-    return text;
-}
-
 } // namespace
 
 void WriteResultsRecord(Program& program) {
-    if (program.RecordWritten)
-        return;
-    program.RecordWritten = true;
     RunState& run = program.Run;
     Platform& platform = program.platform;
 
@@ -38,15 +29,17 @@ void WriteResultsRecord(Program& program) {
     run.RunTag.erase(0, p);
 
     std::string questions = field(run.QuestionTotal);
-    std::string record = stamp + "-" + timeOfDay(platform.localTime()) + "," + field(run.ElapsedSeconds) + questions +
-                         field(run.CorrectCount) + field(run.MissCount) + questions + run.RunTag;
+    std::string record = stamp + "-" + TimeStamp(platform.localTime(), false) + "," + field(run.ElapsedSeconds) +
+                         questions + field(run.CorrectCount) + field(run.MissCount) + questions + run.RunTag;
 
-    std::string path = ResultsLogPath(program);
+    std::optional<std::string> path = ResultsLogPath(program);
+    if (!path)
+        return;
     LineList log;
-    if (platform.fileExists(path))
-        log.loadFromFile(platform, path);
+    if (platform.fileExists(*path))
+        log.loadFromFile(platform, *path);
     if (log.count() > ResultsLogKeep)
         log.remove(0);
     log.add(record);
-    log.saveToFile(platform, path);
+    log.saveToFile(platform, *path);
 }

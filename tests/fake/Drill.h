@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@
 // A started program on the fake platform, with helpers to write question files and open them.
 struct Drill {
     Drill() { FormCreate(program); }
+    ~Drill() { EXPECT_EQ(platform.internalErrors, std::vector<std::string>{}); }
 
     // Writes a question file from UTF-8 lines (converted to Shift-JIS), each ended by CR LF.
     void writeFile(const std::string& name, const std::vector<std::string>& utf8Lines) {
@@ -22,15 +25,11 @@ struct Drill {
     // Chooses `name` in the open dialog and runs the Open command as the window does.
     void open(const std::string& name) {
         platform.dialogAnswers.push_back(name);
-        RunHandler(program, [&] { SpdBtn1Click(program); });
+        RunHandler(program, SpdBtn1Click);
     }
 
-    void press(std::uint16_t key) {
-        RunHandler(program, [&] { SentakuBango(program, key); });
-    }
-    void click(int choice) {
-        RunHandler(program, [&] { Sel1Click(program, program.Mn1.Sel(choice)); });
-    }
+    void press(std::uint16_t key) { RunHandler(program, SentakuBango, key); }
+    void click(int choice) { RunHandler(program, Sel1Click, program.Mn1.Sel(choice)); }
 
     // The label of the choice that is right for the blank being asked.
     char key() const { return program.Run.AnswerKey.at(0); }

@@ -82,9 +82,8 @@ struct ResultsWriter : ::testing::Test {
 
     // Writes as a new Open would allow, from a run tag with this base line.
     void write(const std::string& base = "abc") {
-        drill.program.RecordWritten = false;
         drill.program.Run.RunTag = "261206 005058#" + base;
-        RunHandler(drill.program, [&] { WriteResultsRecord(drill.program); });
+        RunHandler(drill.program, "WriteResultsRecord", [&] { WriteResultsRecord(drill.program); });
     }
     std::string& log() { return drill.platform.files[drill.logPath()]; }
 
@@ -135,7 +134,6 @@ TEST_F(ResultsWriter, AFailedWriteLeavesTheOldLog) {
 
 TEST_F(ResultsWriter, WritesOncePerOpen) {
     write();
-    WriteResultsRecord(drill.program);
     EXPECT_EQ(log(), Head + "600020023003020abc\r\n");
 
     drill.writeFile("one.m7", {"Title", "base", "I ___ a student.", "#am#is#are", "1"});

@@ -123,8 +123,7 @@ QWidget* MainWindowView::createWidget(const Control& control, QWidget* parent) {
         auto* button = new PictureToolButton(parent);
         button->setFocusPolicy(Qt::NoFocus);
         if (ToolHandler handler = toolHandler(control.name()))
-            connect(button, &QToolButton::clicked, this,
-                    [this, handler] { dispatch([this, handler] { handler(m_program); }); });
+            connect(button, &QToolButton::clicked, this, [this, handler] { RunHandler(m_program, handler); });
         return button;
     }
     case ControlKind::Label:
@@ -158,10 +157,9 @@ QWidget* MainWindowView::createWidget(const Control& control, QWidget* parent) {
         }
         const Control* sender = &control;
         if (m_program.Mn1.selNumber(control) > 0)
-            connect(button, &QPushButton::clicked, this,
-                    [this, sender] { dispatch([this, sender] { Sel1Click(m_program, *sender); }); });
+            connect(button, &QPushButton::clicked, this, [this, sender] { RunHandler(m_program, Sel1Click, *sender); });
         else if (&control == &m_program.Mn1.BtnNext)
-            connect(button, &QPushButton::clicked, this, [this] { dispatch([this] { BtnNextClick(m_program); }); });
+            connect(button, &QPushButton::clicked, this, [this] { RunHandler(m_program, BtnNextClick); });
         return button;
     }
     case ControlKind::Shape:
@@ -295,7 +293,7 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindowView::keyDown(const QKeyEvent& event) {
     std::uint16_t key = virtualKey(event.key(), event.modifiers(), event.nativeVirtualKey());
-    dispatch([this, &key] { SentakuBango(m_program, key); });
+    RunHandler(m_program, SentakuBango, key);
 }
 
 void MainWindowView::resizeEvent(QResizeEvent* event) {
@@ -306,20 +304,5 @@ void MainWindowView::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
-    if (m_handlerDepth > 0) {
-        m_closePending = true;
-        event->ignore();
-        return;
-    }
-    event->accept();
-}
-
-void MainWindowView::dispatch(const std::function<void()>& handler) {
-    ++m_handlerDepth;
-    RunHandler(m_program, handler);
-    --m_handlerDepth;
-    if (m_handlerDepth == 0 && m_closePending) {
-        m_closePending = false;
-        close();
-    }
+    event->setAccepted(RequestClose(m_program));
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include <QWidget>
-#include <functional>
 #include <string>
 #include <unordered_map>
 
@@ -37,8 +36,6 @@ private:
     void showPicture(const Control& control, QWidget* widget);
     QRect geometryOf(const Control& control, QWidget* widget) const;
     void keyDown(const QKeyEvent& event);
-    // Runs a handler the way the window runs every handler; a close asked for meanwhile waits for it.
-    void dispatch(const std::function<void()>& handler);
 
     Program& m_program;
     std::unordered_map<const Control*, QWidget*> m_widgets;
@@ -48,6 +45,4 @@ private:
     QWidget* m_panel = nullptr;
     QPlainTextEdit* m_memo = nullptr;
     QPushButton* m_defaultButton = nullptr;
-    int m_handlerDepth = 0;
-    bool m_closePending = false;
 };

@@ -15,11 +15,11 @@ int main(int argc, char** argv) {
     Program program(platform);
     MainWindowView window(program);
     platform.setMainWindow(&window);
-    RunHandler(program, [&] { FormCreate(program); });
+    RunHandler(program, FormCreate);
 
     window.showCentred();
     int status = QApplication::exec();
-    RunHandler(program, [&] { FormDestroy(program); });
+    RunHandler(program, FormDestroy);
     platform.setMainWindow(nullptr);
     return status;
 }
