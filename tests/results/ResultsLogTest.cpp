@@ -132,15 +132,4 @@ TEST_F(ResultsWriter, AFailedWriteLeavesTheOldLog) {
               std::vector<std::string>{sjis("ﾌｧｲﾙ ") + drill.logPath() + sjis(" を作成できません") + "."});
 }
 
-TEST_F(ResultsWriter, WritesOncePerOpen) {
-    write();
-    EXPECT_EQ(log(), Head + "600020023003020abc\r\n");
-
-    drill.writeFile("one.m7", {"Title", "base", "I ___ a student.", "#am#is#are", "1"});
-    drill.open("one.m7");
-    drill.press(drill.key());
-    drill.press(drill.key()); // after the end: nothing more
-    EXPECT_EQ(log(), Head + "600020023003020abc\r\n261206 010203-010203,000001001000001base\r\n");
-}
-
 } // namespace
