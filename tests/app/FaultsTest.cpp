@@ -24,7 +24,7 @@ TEST(Faults, AnInternalFaultIsReportedApartAndUndoesTheOpen) {
               std::vector<std::string>{sjis("内部エラーが起きました（SpdBtn1Click）。")});
     EXPECT_TRUE(drill.platform.errors.empty());
     EXPECT_EQ(state(), before);
-    drill.platform.internalErrors.clear();
+    FakePlatform::internalErrorsUnchecked = 0;
 }
 
 // A close asked for in the pause of a last question (by the window) or in the acknowledgement loop (by

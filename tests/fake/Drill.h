@@ -1,6 +1,4 @@
 #pragma once
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -12,7 +10,6 @@
 // A started program on the fake platform, with helpers to write question files and open them.
 struct Drill {
     Drill() { FormCreate(program); }
-    ~Drill() { EXPECT_EQ(platform.internalErrors, std::vector<std::string>{}); }
 
     // Writes a question file from UTF-8 lines (converted to Shift-JIS), each ended by CR LF.
     void writeFile(const std::string& name, const std::vector<std::string>& utf8Lines) {
