@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckQuestionTable(program);
         CheckAsking(program);
         for (std::int32_t q = 1; q <= program.Run.QuestionTotal; ++q) {
-            RunHandler(program, [&] { ShowQuestion(program, q); });
+            RunHandler(program, "ShowQuestion", [&] { ShowQuestion(program, q); });
             CheckAsking(program);
         }
     }

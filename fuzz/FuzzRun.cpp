@@ -104,7 +104,7 @@ WholeRun::WholeRun(FuzzedDataProvider& input) : m_input(input), m_platform(input
 }
 
 Event WholeRun::handler(std::string name, std::function<void()> handler) {
-    return Event{std::move(name), [this, handler] { RunHandler(m_program, handler); }};
+    return Event{std::move(name), std::move(handler)};
 }
 
 Event WholeRun::nextEvent() {
@@ -113,14 +113,14 @@ Event WholeRun::nextEvent() {
     case 0:
     case 1: {
         int k = m_input.ConsumeIntegralInRange(1, ChoiceButtonCount);
-        return handler("click Sel" + std::to_string(k), [&p, k] { Sel1Click(p, p.Mn1.Sel(k)); });
+        return handler("click Sel" + std::to_string(k), [&p, k] { RunHandler(p, Sel1Click, p.Mn1.Sel(k)); });
     }
     case 2:
     case 3: {
         auto key = m_input.ConsumeIntegral<std::uint16_t>();
         return handler("key " + std::to_string(key), [&p, key] {
             std::uint16_t pressed = key;
-            SentakuBango(p, pressed);
+            RunHandler(p, SentakuBango, pressed);
         });
     }
     case 4:
@@ -128,25 +128,25 @@ Event WholeRun::nextEvent() {
     case 6:
         return handler("right key", [&p] {
             std::uint16_t key = p.Run.AnswerKey.empty() ? vk::Space : p.Run.AnswerKey[0];
-            SentakuBango(p, key);
+            RunHandler(p, SentakuBango, key);
         });
     case 7:
         return handler("click right choice", [&p] {
             int k = p.Run.AnswerKey.empty() ? 1 : std::clamp(choiceNumber(p.Run.AnswerKey[0]), 1, ChoiceButtonCount);
-            Sel1Click(p, p.Mn1.Sel(k));
+            RunHandler(p, Sel1Click, p.Mn1.Sel(k));
         });
     case 8:
-        return handler("skip", [&p] { SpdBtn3Click(p); });
+        return handler("skip", [&p] { RunHandler(p, SpdBtn3Click); });
     case 9:
-        return handler("hint", [&p] { SpdBtn7Click(p); });
+        return handler("hint", [&p] { RunHandler(p, SpdBtn7Click); });
     case 10:
-        return handler("listen", [&p] { SpdBtn6Click(p); });
+        return handler("listen", [&p] { RunHandler(p, SpdBtn6Click); });
     case 11:
-        return handler("enter", [&p] { BtnNextClick(p); });
+        return handler("enter", [&p] { RunHandler(p, BtnNextClick); });
     case 12:
-        return handler("sound switch", [&p] { SpdBtn5Click(p); });
+        return handler("sound switch", [&p] { RunHandler(p, SpdBtn5Click); });
     case 13:
-        return handler("typeface switch", [&p] { SpdBtn4Click(p); });
+        return handler("typeface switch", [&p] { RunHandler(p, SpdBtn4Click); });
     case 14: {
         int which = m_input.ConsumeIntegralInRange(0, 3);
         if (which == 3)
@@ -174,7 +174,7 @@ void WholeRun::open(const std::optional<std::string>& name, bool mustStart) {
                   m_platform.now.second);
     bool ignored = m_program.WaitDepth > 0;
     m_platform.dialogAnswers.push_back(name);
-    RunHandler(m_program, [this] { SpdBtn1Click(m_program); });
+    RunHandler(m_program, SpdBtn1Click);
     // An Open ignored while waiting leaves its answer unread; no later dialog may get it.
     m_platform.dialogAnswers.clear();
 
@@ -241,8 +241,6 @@ void WholeRun::afterEvent() {
     CheckQuestionTable(m_program);
     if (m_program.Phase == RunPhase::Asking)
         CheckAsking(m_program);
-    if (m_program.Phase == RunPhase::Finished && !m_program.RecordWritten)
-        Violation("a run finished without its record");
     checkLog();
 }
 
@@ -252,6 +250,8 @@ void WholeRun::checkBoxes() {
         if (!m_expectedErrors.count(text))
             Violation("failure box: " + decodeCp932(text));
     }
+    if (!m_platform.internalErrors.empty())
+        Violation("internal error: " + decodeCp932(m_platform.internalErrors.front()));
     static const std::string damagedLog = sjis("QM7Kekka.DAT ｴﾗｰ! このﾌｧｲﾙをｺﾞﾐ箱に捨てて下さい!");
     for (; m_messagesSeen < m_platform.messages.size(); ++m_messagesSeen)
         if (m_platform.messages[m_messagesSeen] == damagedLog)

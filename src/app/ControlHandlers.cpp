@@ -3,27 +3,34 @@
 #include <utility>
 
 #include "app/Events.h"
-#include "app/TMn1.h"
+#include "app/Program.h"
 
 namespace {
 
+using ToolHandler = void (*)(Program&);
+
 // The toolbar and Enter handlers do not ask who was clicked.
-template <void (*Handler)(Program&)> void noSender(Program& program, const Control&) {
-    Handler(program);
+ToolHandler toolHandlerOf(const TMn1& Mn1, const Control& control) {
+    const std::pair<const Control*, ToolHandler> handlers[] = {
+        {&Mn1.SpdBtn1, SpdBtn1Click}, {&Mn1.SpdBtn2, SpdBtn2Click}, {&Mn1.SpdBtn3, SpdBtn3Click},
+        {&Mn1.SpdBtn4, SpdBtn4Click}, {&Mn1.SpdBtn5, SpdBtn5Click}, {&Mn1.SpdBtn6, SpdBtn6Click},
+        {&Mn1.SpdBtn7, SpdBtn7Click}, {&Mn1.SpdBtn8, SpdBtn8Click}, {&Mn1.SpdBtn0, SpdBtn0Click},
+        {&Mn1.BtnNext, BtnNextClick}};
+    for (auto [sender, handler] : handlers)
+        if (sender == &control)
+            return handler;
+    return nullptr;
 }
 
 } // namespace
 
-ClickHandler ClickHandlerOf(const TMn1& Mn1, const Control& control) {
-    const std::pair<const Control*, ClickHandler> handlers[] = {
-        {&Mn1.SpdBtn1, noSender<SpdBtn1Click>}, {&Mn1.SpdBtn2, noSender<SpdBtn2Click>},
-        {&Mn1.SpdBtn3, noSender<SpdBtn3Click>}, {&Mn1.SpdBtn4, noSender<SpdBtn4Click>},
-        {&Mn1.SpdBtn5, noSender<SpdBtn5Click>}, {&Mn1.SpdBtn6, noSender<SpdBtn6Click>},
-        {&Mn1.SpdBtn7, noSender<SpdBtn7Click>}, {&Mn1.SpdBtn8, noSender<SpdBtn8Click>},
-        {&Mn1.SpdBtn0, noSender<SpdBtn0Click>}, {&Mn1.BtnNext, noSender<BtnNextClick>}};
-    for (auto [sender, handler] : handlers)
-        if (sender == &control)
-            return handler;
-    // The seventeen choice buttons share one handler.
-    return Mn1.selNumber(control) > 0 ? Sel1Click : nullptr;
+bool HasClickHandler(const TMn1& window, const Control& control) {
+    return toolHandlerOf(window, control) || window.selNumber(control) > 0;
+}
+
+void RunClickHandler(Program& program, const Control& control) {
+    if (ToolHandler handler = toolHandlerOf(program.Mn1, control))
+        RunHandler(program, handler);
+    else if (program.Mn1.selNumber(control) > 0) // the seventeen choice buttons share one handler
+        RunHandler(program, Sel1Click, control);
 }

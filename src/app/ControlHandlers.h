@@ -4,8 +4,8 @@ class Control;
 class TMn1;
 struct Program;
 
-// A click handler, called with the clicked control as its sender.
-using ClickHandler = void (*)(Program& program, const Control& Sender);
+// Whether a click on `control` of `window` runs a handler.
+bool HasClickHandler(const TMn1& window, const Control& control);
 
-// The handler a click on `control` of `window` runs; nullptr for a control that has none.
-ClickHandler ClickHandlerOf(const TMn1& window, const Control& control);
+// Runs the click handler of `control` under its input rule; a choice button is its own sender.
+void RunClickHandler(Program& program, const Control& control);

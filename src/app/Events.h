@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 class Control;
 struct Program;
@@ -25,9 +26,14 @@ void BtnNextClick(Program& program);
 void Sel1Click(Program& program, const Control& Sender);
 void SentakuBango(Program& program, std::uint16_t& Key);
 
-// Runs one handler the way the window does: a failure ends the handler and is shown in the
-// standard error box, and the program goes on.
-void RunHandler(Program& program, const std::function<void()>& handler);
+// Runs a handler the way the window does, if its input rule takes input now. An AppError ends it and
+// is shown in the error box; any other failure is an internal fault, written to standard error and
+// shown in a box of its own. Either way the program goes on.
+void RunHandler(Program& program, void (*handler)(Program&));
+void RunHandler(Program& program, void (*handler)(Program&, const Control&), const Control& sender);
+void RunHandler(Program& program, void (*handler)(Program&, std::uint16_t&), std::uint16_t& key);
+// The same for work that is no handler of the window: no input rule, `name` in the reports.
+void RunHandler(Program& program, std::string_view name, const std::function<void()>& work);
 
 // Windows virtual-key codes: the key mapping of the view writes them and the key handler reads them.
 namespace vk {

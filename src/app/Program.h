@@ -17,27 +17,40 @@ struct Program {
     RunState Run;
 
     RunPhase Phase = RunPhase::NoFile;
-    // Above 0 while a handler waits with window messages processed or plays a sound synchronously:
-    // input that would move the run is then ignored.
+    // Handlers running, the outer one and those run inside its waits and boxes.
+    int HandlerDepth = 0;
+    // Above 0 while a handler waits with window messages processed or plays a sound synchronously.
     int WaitDepth = 0;
-    bool RecordWritten = false;
-    bool Closing = false; // the main window has been asked to close
-
-    // The window closes once the running handler has returned; the program then ends.
-    void closeMainWindow() {
-        Closing = true;
-        platform.closeMainWindow();
-    }
+    // The window has been asked to close; it closes once no handler runs.
+    bool Closing = false;
+    // buzz.wav could not be played: reported once, misses beep from then on.
+    bool BuzzBroken = false;
 };
 
-// Counts one wait of the running handler for as long as it lives.
-class WaitScope {
+// Thrown by a wait once the window is to close: the running handler stops where it is.
+struct WindowClosing {};
+
+// The window asks to close: true when it may close now, else it closes once the running handler
+// has returned.
+bool RequestClose(Program& program);
+
+// Counts `depth` up for as long as it lives.
+class DepthScope {
 public:
-    explicit WaitScope(Program& program) : m_program(program) { ++m_program.WaitDepth; }
-    ~WaitScope() { --m_program.WaitDepth; }
-    WaitScope(const WaitScope&) = delete;
-    WaitScope& operator=(const WaitScope&) = delete;
+    explicit DepthScope(int& depth) : m_depth(depth) { ++m_depth; }
+    ~DepthScope() { --m_depth; }
+    DepthScope(const DepthScope&) = delete;
+    DepthScope& operator=(const DepthScope&) = delete;
 
 private:
-    Program& m_program;
+    int& m_depth;
+};
+
+// One wait of the running handler.
+struct WaitScope : DepthScope {
+    explicit WaitScope(Program& program) : DepthScope(program.WaitDepth) {}
+};
+// One running handler.
+struct HandlerScope : DepthScope {
+    explicit HandlerScope(Program& program) : DepthScope(program.HandlerDepth) {}
 };

@@ -1,6 +1,7 @@
 #include "app/Events.h"
 #include "app/Program.h"
 #include "app/ProgramFolder.h"
+#include "platform/AppError.h"
 #include "platform/Cp932.h"
 
 void FormCreate(Program& program) {
@@ -17,6 +18,8 @@ void FormCreate(Program& program) {
     run.QuestionTotal = 1;
     program.platform.seedRandom(static_cast<std::uint32_t>(program.platform.utcMillisecondsSinceMidnight()));
     run.ProgramDir = ProgramFolder(program.platform.executablePath());
+    if (run.ProgramDir.empty())
+        throw AppError(sjis("プログラムのフォルダが分からないため、成績は記録されません"));
 }
 
 void FormDestroy(Program& program) {

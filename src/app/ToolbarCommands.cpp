@@ -13,7 +13,7 @@ int pointsToPixels(int points) {
 } // namespace
 
 void SpdBtn2Click(Program& program) {
-    program.closeMainWindow();
+    RequestClose(program);
 }
 
 void SpdBtn0Click(Program& program) {

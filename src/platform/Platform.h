@@ -56,6 +56,8 @@ public:
     // Dialogs and boxes; all modal.
     virtual void messageBox(const std::string& text) = 0;
     virtual void errorBox(const std::string& text) = 0;
+    // A fault of the program itself, not of what the learner did or gave it.
+    virtual void internalErrorBox(const std::string& text) = 0;
     // The chosen file's full name, its folder made the current folder; nothing on cancel.
     virtual std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) = 0;
     virtual void showHelpContents(const std::string& helpFile) = 0;
@@ -68,7 +70,7 @@ public:
 
     // Processes window messages until the tick count reaches `deadline`, sleeping while there are none.
     virtual void processMessagesUntil(std::uint32_t deadline) = 0;
-    // Asks the main window to close; it closes once the running handler has returned.
+    // Closes the main window, which ends the program; asked once no handler runs.
     virtual void closeMainWindow() = 0;
 
     virtual void beep(unsigned code) = 0;

@@ -9,6 +9,12 @@ inline bool IsChoicesLine(const std::string& line) {
     return !line.empty() && line[0] == '#';
 }
 
+// The labels of an answer line, the line after a choices line; trailing blanks do not count.
+inline std::string TrimAnswerLine(std::string line) {
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+}
+
 // The choices of a choices line ("#a#b#c"), in file order. The separators are found with DbcsPos,
 // and the last choice is cut to 254 bytes.
 std::vector<std::string> SplitChoices(const std::string& choicesLine);

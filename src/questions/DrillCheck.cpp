@@ -45,6 +45,7 @@ public:
 
     void messageBox(const std::string& text) override { boxes.push_back(text); }
     void errorBox(const std::string& text) override { boxes.push_back(text); }
+    void internalErrorBox(const std::string& text) override { boxes.push_back(text); }
     std::optional<std::string> chooseFile(const std::string&, const std::string&) override { return m_name; }
     void showHelpContents(const std::string&) override {}
     void quitHelp(const std::string&) override {}
@@ -89,10 +90,8 @@ std::string companions(Program& program, std::int32_t question) {
 DrillCheck CheckDrill(Platform& platform, const std::string& name, const std::string& shownName) {
     CheckPlatform checking(platform, name);
     Program program(checking);
-    RunHandler(program, [&] {
-        FormCreate(program);
-        SpdBtn1Click(program);
-    });
+    RunHandler(program, FormCreate);
+    RunHandler(program, SpdBtn1Click);
 
     DrillCheck check;
     check.opens = program.Phase == RunPhase::Asking;

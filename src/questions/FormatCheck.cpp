@@ -16,13 +16,8 @@ std::string fault(int sourceLine, const std::string& utf8What) {
     return sjis(std::to_string(sourceLine) + "行目: " + utf8What);
 }
 
-std::string trimTrailingBlanks(std::string line) {
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
-}
-
 std::optional<std::string> checkAnswerLine(const std::string& answerLine, int choiceCount, int sourceLine) {
-    std::string labels = trimTrailingBlanks(answerLine);
+    std::string labels = TrimAnswerLine(answerLine);
     if (labels.empty())
         return fault(sourceLine, "解答行に解答の記号がありません");
     for (std::size_t i = 0; i < labels.size(); i += 2) {
@@ -38,6 +33,10 @@ std::optional<std::string> checkAnswerLine(const std::string& answerLine, int ch
 }
 
 } // namespace
+
+std::string WrongFormatText() {
+    return sjis("ファイル形式が違います");
+}
 
 std::optional<std::string> FindFormatFault(const LineList& lines, const std::vector<int>& sourceLines) {
     auto lineNo = [&](int index) { return sourceLines.at(static_cast<std::size_t>(index)); };

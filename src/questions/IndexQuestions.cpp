@@ -5,6 +5,7 @@
 #include "platform/TextDecoding.h"
 #include "questions/ChoicesLine.h"
 #include "questions/DbcsPos.h"
+#include "questions/FormatCheck.h"
 
 namespace {
 
@@ -23,8 +24,9 @@ void loadTranslation(Program& program, const std::string& name) {
     program.Run.TranslationLoaded = 1;
 }
 
-// Applies the directive of line `index` if it is one; true when the line is to be removed.
-bool applyDirective(Program& program, const std::string& line) {
+// Applies the directive of `line` if it is one; true when the line is to be removed. Sets `refused`
+// for a directive that no run can take.
+bool applyDirective(Program& program, const std::string& line, bool& refused) {
     if (line.size() < 2 || line[0] != '/')
         return false;
     RunState& run = program.Run;
@@ -54,7 +56,7 @@ bool applyDirective(Program& program, const std::string& line) {
         return true;
     case '#':
         program.platform.messageBox(sjis("Windows版では\"##\"選択肢は使えません！"));
-        program.closeMainWindow();
+        refused = true;
         return false;
     default:
         return false;
@@ -63,7 +65,7 @@ bool applyDirective(Program& program, const std::string& line) {
 
 } // namespace
 
-std::int32_t IndexQuestions(Program& program, std::vector<int>& sourceLines) {
+IndexOutcome IndexQuestions(Program& program, std::vector<int>& sourceLines) {
     RunState& run = program.Run;
     TMn1& window = program.Mn1;
     LineList& lines = window.FileLines;
@@ -80,6 +82,7 @@ std::int32_t IndexQuestions(Program& program, std::vector<int>& sourceLines) {
     // Upwards, so that of several directives with one code the topmost is applied last.
     std::int32_t count = 0;
     bool seen = false;
+    bool refused = false;
     for (int i = lines.count() - 1; i >= 0; --i) {
         const std::string& line = lines.get(i);
         bool remove = false;
@@ -89,14 +92,12 @@ std::int32_t IndexQuestions(Program& program, std::vector<int>& sourceLines) {
             ++count;
             seen = true;
         } else
-            remove = applyDirective(program, line);
+            remove = applyDirective(program, line, refused);
         if (remove) {
             lines.remove(i);
             sourceLines.erase(sourceLines.begin() + i);
         }
     }
-    std::int32_t result = count == 0 ? NoChoicesLine : count;
-
     // A file of more than 128 questions is refused by the caller; the table holds the first 128.
     int j = 0;
     for (int i = 0; i < lines.count(); ++i) {
@@ -111,8 +112,10 @@ std::int32_t IndexQuestions(Program& program, std::vector<int>& sourceLines) {
             run.Table.start(j + 1) = i + 2;
     }
     if (j == 0) {
-        program.platform.messageBox(sjis("ファイル形式が違います"));
-        program.closeMainWindow();
+        program.platform.messageBox(WrongFormatText());
+        refused = true;
     }
-    return result;
+    if (refused)
+        RequestClose(program);
+    return {count, refused};
 }

@@ -1,13 +1,11 @@
-#include <cstdio>
-
 #include "app/Events.h"
 #include "app/Program.h"
-#include "platform/AppError.h"
 #include "platform/Cp932.h"
 #include "platform/TextDecoding.h"
 #include "questions/FormatCheck.h"
 #include "questions/IndexQuestions.h"
 #include "results/ResultsTotals.h"
+#include "results/TimeStamp.h"
 #include "run/Presentation.h"
 
 namespace {
@@ -18,15 +16,8 @@ std::string openFilter() {
     return sjis("QM7,ﾃｷｽﾄ形式|*.m7;*.txt|ﾃｷｽﾄ形式|*.txt|QM7|*.m7|すべて(*.*)|*.*");
 }
 
-std::string stamp(const LocalTime& time) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d%02d%02d %02d%02d%02d", time.year % 100, time.month, time.day, time.hour,
-                  time.minute, time.second);
-    return text;
-}
-
-// What an Open changes before it knows whether the file can be run, so that a refused or unreadable
-// file leaves the run in progress as it was.
+// What an Open changes before it knows whether the file can be run: put back when the Open ends in
+// any way but committed, so that a refused or unreadable file leaves the run in progress as it was.
 class OpenRollback {
 public:
     explicit OpenRollback(Program& program)
@@ -34,8 +25,9 @@ public:
           m_translationLines(program.Mn1.TranslationLines), m_title(program.Mn1.TT.caption()),
           m_instruction(program.Mn1.LbMondai.caption()), m_skip(program.Mn1.LbSkip.caption()),
           m_hintVisible(program.Mn1.SpdBtn7.visible()) {}
-
-    void restore() {
+    ~OpenRollback() {
+        if (m_committed)
+            return;
         TMn1& window = m_program.Mn1;
         m_program.Run = m_run;
         window.FileLines = m_fileLines;
@@ -45,6 +37,10 @@ public:
         window.LbSkip.setCaption(m_skip);
         window.SpdBtn7.setVisible(m_hintVisible);
     }
+    OpenRollback(const OpenRollback&) = delete;
+    OpenRollback& operator=(const OpenRollback&) = delete;
+
+    void commit() { m_committed = true; }
 
 private:
     Program& m_program;
@@ -55,6 +51,7 @@ private:
     std::string m_instruction;
     std::string m_skip;
     bool m_hintVisible;
+    bool m_committed = false;
 };
 
 // Loads, cleans and indexes the chosen file; the number of questions, or 0 when no run can start.
@@ -66,28 +63,27 @@ std::int32_t loadQuestionFile(Program& program, const std::string& name) {
     lines.clear();
     loadDrillFile(lines, program.platform, name);
     if (lines.count() < 2) {
-        program.platform.messageBox(sjis("ファイル形式が違います\n") + sjis("タイトル行と基本行がありません"));
+        program.platform.messageBox(WrongFormatText() + "\n" + sjis("タイトル行と基本行がありません"));
         return 0;
     }
     window.TT.setCaption(lines.get(0));
     lines.remove(0);
-    run.RunTag = stamp(program.platform.localTime()) + "#" + lines.get(0);
+    run.RunTag = TimeStamp(program.platform.localTime(), true) + "#" + lines.get(0);
     lines.remove(0);
     run.KeepOrder = 0;
 
     std::vector<int> sourceLines(static_cast<std::size_t>(lines.count()));
     for (std::size_t i = 0; i < sourceLines.size(); ++i)
         sourceLines[i] = static_cast<int>(i) + FirstBodyLine;
-    std::int32_t count = IndexQuestions(program, sourceLines);
-    // A file without questions has been reported and the window is closing. Any other count goes
-    // through the format check, which also reports a file too long for the question table.
-    if (program.Closing)
+    IndexOutcome index = IndexQuestions(program, sourceLines);
+    if (index.closesWindow)
         return 0;
+    // The format check also reports a file too long for the question table.
     if (auto fault = FindFormatFault(lines, sourceLines)) {
-        program.platform.messageBox(sjis("ファイル形式が違います\n") + *fault);
+        program.platform.messageBox(WrongFormatText() + "\n" + *fault);
         return 0;
     }
-    return count;
+    return index.questions;
 }
 
 // A question or translation file whose text Shift-JIS cannot hold is refused like a malformed one.
@@ -95,7 +91,7 @@ std::int32_t loadDecodedQuestionFile(Program& program, const std::string& name) 
     try {
         return loadQuestionFile(program, name);
     } catch (const TextRefused& refused) {
-        program.platform.messageBox(sjis("ファイル形式が違います\n") + refused.text());
+        program.platform.messageBox(WrongFormatText() + "\n" + refused.text());
         return 0;
     }
 }
@@ -114,15 +110,11 @@ void resetRun(Program& program, std::int32_t count) {
     run.FirstAttempt = 1;
     run.SoundOn = 1;
     program.Phase = RunPhase::Asking;
-    program.RecordWritten = false;
 }
 
 } // namespace
 
 void SpdBtn1Click(Program& program) {
-    // An Open inside a wait of a correct answer would pull the run from under it.
-    if (program.WaitDepth > 0)
-        return;
     std::optional<std::string> name = program.platform.chooseFile(openFilter(), "m7");
     if (name)
         OpenQuestionFile(program, *name);
@@ -134,18 +126,10 @@ void OpenQuestionFile(Program& program, const std::string& name) {
     ShowResultsTotals(program);
 
     OpenRollback rollback(program);
-    std::int32_t count = 0;
-    try {
-        count = loadDecodedQuestionFile(program, name);
-    } catch (const AppError&) {
-        rollback.restore();
-        throw;
-    }
-    if (count == 0) {
-        if (!program.Closing)
-            rollback.restore();
+    std::int32_t count = loadDecodedQuestionFile(program, name);
+    if (count == 0)
         return;
-    }
+    rollback.commit();
     resetRun(program, count);
     ShowQuestion(program, 1);
 }

@@ -111,12 +111,12 @@ HistoryRow readRow(const std::string& line) {
 
 ResultsHistory ReadResultsHistory(Program& program) {
     ResultsHistory history;
-    std::string path = ResultsLogPath(program);
-    if (!program.platform.fileExists(path))
+    std::optional<std::string> path = ResultsLogPath(program);
+    if (!path || !program.platform.fileExists(*path))
         return history;
     LineList log;
     try {
-        log.loadFromFile(program.platform, path);
+        log.loadFromFile(program.platform, *path);
     } catch (const AppError& error) {
         history.problem = error.what();
         return history;

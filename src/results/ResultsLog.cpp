@@ -4,9 +4,11 @@
 
 #include "app/Program.h"
 
-std::string ResultsLogPath(const Program& program) {
+std::optional<std::string> ResultsLogPath(const Program& program) {
     Platform& platform = program.platform;
     const std::string& programDir = program.Run.ProgramDir;
+    if (programDir.empty())
+        return std::nullopt;
     std::string beside = programDir + ResultsLogName;
     if (platform.fileExists(beside) || platform.folderWritable(programDir))
         return beside;

@@ -15,8 +15,8 @@ std::string timeText(long long seconds) {
 
 void ShowResultsTotals(Program& program) {
     TMn1& window = program.Mn1;
-    std::string path = ResultsLogPath(program);
-    if (!program.platform.fileExists(path)) {
+    std::optional<std::string> path = ResultsLogPath(program);
+    if (!path || !program.platform.fileExists(*path)) {
         window.LbSkip.setCaption("  0:00");
         window.LbHead3B.setCaption("  0.00");
         window.LbHead4B.setCaption("  0.00");
@@ -24,7 +24,7 @@ void ShowResultsTotals(Program& program) {
     }
     // A list of its own: the lines of a run in progress stay where they are.
     LineList log;
-    log.loadFromFile(program.platform, path);
+    log.loadFromFile(program.platform, *path);
 
     const std::size_t FieldColumns[] = {RunTimeColumn, CorrectColumn, WrongColumn};
     long long sums[3] = {0, 0, 0};

@@ -1,25 +1,19 @@
 #include "results/ResultsWriter.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "app/Program.h"
 #include "app/ProgramFolder.h"
 #include "questions/DbcsPos.h"
 #include "results/Figures.h"
 #include "results/ResultsLog.h"
+#include "results/TimeStamp.h"
 
 namespace {
 
 // A number that does not fit three digits would shift every later column of the record.
 std::string field(std::int64_t value) {
     return PadLeft(std::to_string(std::clamp<std::int64_t>(value, 0, 999)), 3, '0');
-}
-
-std::string timeOfDay(const LocalTime& time) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d%02d%02d", time.hour, time.minute, time.second);
-    return text;
 }
 
 class LogLock {
@@ -42,9 +36,6 @@ private:
 } // namespace
 
 void WriteResultsRecord(Program& program) {
-    if (program.RecordWritten)
-        return;
-    program.RecordWritten = true;
     RunState& run = program.Run;
     Platform& platform = program.platform;
 
@@ -56,18 +47,20 @@ void WriteResultsRecord(Program& program) {
     run.RunTag.erase(0, p);
 
     std::string questions = field(run.QuestionTotal);
-    std::string record = stamp + "-" + timeOfDay(platform.localTime()) + "," + field(run.ElapsedSeconds) + questions +
-                         field(run.CorrectCount) + field(run.MissCount) + questions + run.RunTag;
+    std::string record = stamp + "-" + TimeStamp(platform.localTime(), false) + "," + field(run.ElapsedSeconds) +
+                         questions + field(run.CorrectCount) + field(run.MissCount) + questions + run.RunTag;
 
-    std::string path = ResultsLogPath(program);
-    platform.makeFolders(ProgramFolder(path));
+    std::optional<std::string> path = ResultsLogPath(program);
+    if (!path)
+        return;
+    platform.makeFolders(ProgramFolder(*path));
     // Another program finishing at the same moment must not replace the log between our read and write.
-    LogLock lock(platform, path);
+    LogLock lock(platform, *path);
     LineList log;
-    if (platform.fileExists(path))
-        log.loadFromFile(platform, path);
+    if (platform.fileExists(*path))
+        log.loadFromFile(platform, *path);
     if (log.count() > ResultsLogKeep)
         log.remove(0);
     log.add(record);
-    log.saveToFile(platform, path);
+    log.saveToFile(platform, *path);
 }

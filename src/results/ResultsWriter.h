@@ -2,5 +2,5 @@
 
 struct Program;
 
-// Appends the finished run's record to the results log and sets ElapsedSeconds. Runs once per Open.
+// Appends the finished run's record to the results log and sets ElapsedSeconds.
 void WriteResultsRecord(Program& program);

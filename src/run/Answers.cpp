@@ -121,10 +121,6 @@ std::int64_t pendingSum(RunState& run) {
 
 } // namespace
 
-bool TakesInput(const Program& program) {
-    return program.Phase == RunPhase::Asking && program.WaitDepth == 0;
-}
-
 void WrongAnswer(Program& program) {
     RunState& run = program.Run;
     Platform& platform = program.platform;
@@ -133,13 +129,20 @@ void WrongAnswer(Program& program) {
     run.FirstAttempt = 0;
     ++run.MissCount;
     std::string buzz = CompanionFile(program, "buzz.wav");
-    if (platform.fileExists(buzz)) {
+    if (!program.BuzzBroken && platform.fileExists(buzz)) {
         SoundPlayer& player = platform.mediaPlayer();
         player.setFileName(buzz);
-        player.open();
-        player.play();
-    } else
-        platform.beep(QuestionBeep);
+        try {
+            player.open();
+            player.play();
+            return;
+        } catch (const AppError& error) {
+            // Reported once; a box on every miss would stand between the learner and the drill.
+            program.BuzzBroken = true;
+            platform.errorBox(std::string(error.what()) + ".");
+        }
+    }
+    platform.beep(QuestionBeep);
 }
 
 void CorrectAnswer(Program& program) {
@@ -162,7 +165,7 @@ void CorrectAnswer(Program& program) {
 void Sel1Click(Program& program, const Control& Sender) {
     TMn1& window = program.Mn1;
     int i = window.selNumber(Sender);
-    if (i == 0 || !TakesInput(program))
+    if (i == 0)
         return;
     std::string chosen = window.Label(i).caption();
     window.Toi.replaceSelection(chosen);
@@ -176,8 +179,6 @@ void Sel1Click(Program& program, const Control& Sender) {
 
 void SentakuBango(Program& program, std::uint16_t& Key) {
     TMn1& window = program.Mn1;
-    if (window.Toi.caption().empty() || !TakesInput(program))
-        return;
     if (Key > vk::Numpad0 && Key < vk::Numpad0 + 10)
         Key -= vk::Numpad0 - vk::Digit0;
     // The code of a digit or letter key is the label it types; codes past a byte type none.

@@ -1,7 +1,6 @@
 #include "app/Events.h"
 #include "app/Program.h"
 #include "platform/AppError.h"
-#include "run/Answers.h"
 #include "run/ChoiceOrder.h"
 #include "run/Pause.h"
 #include "run/Presentation.h"
@@ -11,8 +10,6 @@ constexpr std::int32_t HintPause = 300;
 }
 
 void SpdBtn6Click(Program& program) {
-    if (!TakesInput(program))
-        return;
     std::string name = QuestionSoundName(program);
     if (!program.platform.fileExists(name))
         return;
@@ -25,16 +22,13 @@ void SpdBtn6Click(Program& program) {
 }
 
 void SpdBtn7Click(Program& program) {
-    if (!program.Run.TranslationLoaded || program.Phase != RunPhase::Asking)
+    if (!program.Run.TranslationLoaded)
         return;
     program.Mn1.Yaku.setCaption(TranslationLine(program));
     Pause(program, HintPause);
 }
 
 void SpdBtn3Click(Program& program) {
-    // Skipping inside the wait after a correct answer would move the run on twice.
-    if (!TakesInput(program))
-        return;
     RunState& run = program.Run;
     run.FirstAttempt = 0;
     ShowQuestion(program, NextPendingQuestion(program, run.CurrentQuestion));

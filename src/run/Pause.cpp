@@ -8,5 +8,7 @@ void Pause(Program& program, std::int32_t ms) {
     // Compared as a difference, so that the wait also ends when the tick count wraps round.
     do {
         platform.processMessagesUntil(end);
+        if (program.Closing)
+            throw WindowClosing{};
     } while (static_cast<std::int32_t>(platform.tickCount() - end) < 0);
 }

@@ -100,9 +100,7 @@ void PresentQuestion(Program& program, std::int32_t) {
     window.ChoiceLines.clear();
     window.ChoiceLines.add("Dummy");
     window.Toi.setText(text);
-    std::string answerLine = lines.get(index + 1);
-    answerLine.erase(answerLine.find_last_not_of(' ') + 1);
-    run.AnswerLine = answerLine;
+    run.AnswerLine = TrimAnswerLine(lines.get(index + 1));
     readChoices(program, lines.get(index));
 
     run.FirstAttempt = 1;

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <tuple>
 
 #include "app/ProgramFolder.h"
 #include "fake/Drill.h"
-#include "platform/AppError.h"
 
 namespace {
 
@@ -86,14 +84,6 @@ TEST(ToolbarCommands, HelpNamesItsFileOnEveryClickAndIsQuitOnlyIfUsed) {
     FormDestroy(drill.program);
     EXPECT_EQ(drill.platform.helpCalls,
               (std::vector<std::string>{"contents " + help, "contents " + help, "quit " + help}));
-}
-
-TEST(ToolbarCommands, RunHandlerShowsAFailureInTheErrorBoxAndGoesOn) {
-    Drill drill;
-    RunHandler(drill.program, [] { throw AppError(sjis("ﾌｧｲﾙ x は開けません")); });
-    RunHandler(drill.program, [] { throw std::out_of_range("array::at"); });
-    EXPECT_EQ(drill.platform.errors, (std::vector<std::string>{sjis("ﾌｧｲﾙ x は開けません."), "array::at."}));
-    EXPECT_FALSE(drill.program.Closing);
 }
 
 } // namespace

@@ -22,15 +22,11 @@ struct Drill {
     // Chooses `name` in the open dialog and runs the Open command as the window does.
     void open(const std::string& name) {
         platform.dialogAnswers.push_back(name);
-        RunHandler(program, [&] { SpdBtn1Click(program); });
+        RunHandler(program, SpdBtn1Click);
     }
 
-    void press(std::uint16_t key) {
-        RunHandler(program, [&] { SentakuBango(program, key); });
-    }
-    void click(int choice) {
-        RunHandler(program, [&] { Sel1Click(program, program.Mn1.Sel(choice)); });
-    }
+    void press(std::uint16_t key) { RunHandler(program, SentakuBango, key); }
+    void click(int choice) { RunHandler(program, Sel1Click, program.Mn1.Sel(choice)); }
 
     // The label of the choice that is right for the blank being asked.
     char key() const { return program.Run.AnswerKey.at(0); }

@@ -59,6 +59,10 @@ public:
 
     void messageBox(const std::string& text) override;
     void errorBox(const std::string& text) override { errors.push_back(text); }
+    void internalErrorBox(const std::string& text) override {
+        internalErrors.push_back(text);
+        ++internalErrorsUnchecked;
+    }
     std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) override;
     void showHelpContents(const std::string& helpFile) override { helpCalls.push_back("contents " + helpFile); }
     void quitHelp(const std::string& helpFile) override { helpCalls.push_back("quit " + helpFile); }
@@ -92,6 +96,9 @@ public:
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
+    std::vector<std::string> internalErrors;
+    // Faults of the program itself on any fake platform; a core test fails on those it does not reset.
+    static inline int internalErrorsUnchecked = 0;
     std::deque<std::optional<std::string>> dialogAnswers; // nothing: cancel
     std::vector<std::string> dialogFilters;
     std::vector<std::string> dialogExtensions;

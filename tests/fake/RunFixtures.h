@@ -23,9 +23,7 @@ struct RunDrill : Drill {
         press(static_cast<std::uint16_t>(choiceLabel(choiceNumber(key()) % program.Run.ChoiceCount + 1)[0]));
     }
     // A toolbar or Enter button, run the way the window runs it.
-    void command(void (*handler)(Program&)) {
-        RunHandler(program, [&] { handler(program); });
-    }
+    void command(void (*handler)(Program&)) { RunHandler(program, handler); }
     void skip() { command(SpdBtn3Click); }
     void listen() { command(SpdBtn6Click); }
     void hint() { command(SpdBtn7Click); }

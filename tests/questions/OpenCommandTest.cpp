@@ -69,7 +69,7 @@ TEST(OpenCommand, CancelledRefusedOrFailedOpenLeavesTheRunOfAShortTranslationFil
     // A cancel does not even read the totals again.
     drill.platform.files[drill.logPath()] = OneRecordLog;
     drill.platform.dialogAnswers.push_back(std::nullopt);
-    RunHandler(drill.program, [&] { SpdBtn1Click(drill.program); });
+    RunHandler(drill.program, SpdBtn1Click);
     EXPECT_EQ(drill.platform.dialogFilters.back(),
               sjis("QM7,ﾃｷｽﾄ形式|*.m7;*.txt|ﾃｷｽﾄ形式|*.txt|QM7|*.m7|すべて(*.*)|*.*"));
     EXPECT_EQ(drill.platform.dialogExtensions.back(), "m7");
@@ -94,7 +94,7 @@ TEST(OpenCommand, CancelledRefusedOrFailedOpenLeavesTheRunOfAShortTranslationFil
               (std::vector{sjis("ﾌｧｲﾙ locked.m7 は開けません."), sjis("ﾌｧｲﾙ lkjp.txt は開けません.")}));
 
     // The run goes on where it was and ends with its own record.
-    RunHandler(drill.program, [&] { SpdBtn7Click(drill.program); });
+    RunHandler(drill.program, SpdBtn7Click);
     EXPECT_EQ(drill.program.Mn1.Yaku.caption(), "");
     drill.press('2');
     drill.press(drill.key());
@@ -113,7 +113,7 @@ TEST(OpenCommand, OpenWhileARunIsGoingStartsAfresh) {
     drill.platform.tick += 40000; // a slow answer counts an overrun
     drill.press('2');
     drill.press('1');
-    RunHandler(drill.program, [&] { SpdBtn5Click(drill.program); }); // sound off
+    RunHandler(drill.program, SpdBtn5Click); // sound off
     const RunState& run = drill.program.Run;
     ASSERT_EQ(std::tie(run.CurrentQuestion, run.MissCount, run.SoundOn), std::make_tuple(2, 1, 0));
     ASSERT_GT(run.TimeOverrun, 0);
@@ -145,7 +145,7 @@ TEST(OpenCommand, InputWhileAnOpenShowsItsBoxIsIgnored) {
     const std::string memo = drill.memo();
     drill.platform.onMessage = [&](const std::string&) {
         drill.platform.onMessage = nullptr;
-        RunHandler(drill.program, [&] { SpdBtn3Click(drill.program); });
+        RunHandler(drill.program, SpdBtn3Click);
         drill.press(drill.key());
         drill.open("verbs.m7");
     };

@@ -48,19 +48,21 @@ TEST(Reentrancy, InputDuringTheWaitsMovesTheRunOnOnceAndWritesOneRecord) {
     }
 }
 
-// Before Open, in the congratulation box and after it nothing answers, skips, listens or hints.
+// Before Open, in the congratulation box and after it nothing answers, skips or listens; Hint works
+// from the end on, with the last question's translation.
 TEST(Reentrancy, InputDoesNothingBeforeOpenAndAfterTheEnd) {
     RunDrill drill;
     drill.platform.files["00.wav"] = drill.platform.files["q01.wav"] = "RIFF"; // Listen's names before and after Open
     drill.writeFile("qjp.txt", {"Title", "one"});
-    auto everything = [&] {
+    auto everything = [&](bool hint) {
         for (std::uint16_t key : {std::uint16_t{'1'}, vk::Shift, std::uint16_t{'A'}})
             drill.press(key);
         drill.click(1);
         drill.click(2);
         drill.skip();
         drill.listen();
-        drill.hint();
+        if (hint)
+            drill.hint();
     };
     auto state = [&] {
         const FakePlatform& p = drill.platform;
@@ -69,20 +71,23 @@ TEST(Reentrancy, InputDoesNothingBeforeOpenAndAfterTheEnd) {
                                drill.memo(), drill.program.Mn1.Yaku.caption(), drill.label(1));
     };
     auto before = state();
-    everything();
+    everything(true);
     EXPECT_EQ(state(), before);
 
     drill.openQuestions(questionBlocks(1));
     drill.platform.tick += 5000;
     drill.platform.onMessage = [&](const std::string&) {
         before = state();
-        everything();
+        everything(false);
     };
     drill.answerRight();
     ASSERT_EQ(drill.program.Phase, RunPhase::Finished);
     drill.platform.onMessage = nullptr;
-    everything();
+    everything(false);
     EXPECT_EQ(state(), before);
+    drill.hint();
+    EXPECT_EQ(drill.program.Mn1.Yaku.caption(), "one");
+    EXPECT_EQ(drill.platform.waits.back(), 300u);
 }
 
 } // namespace

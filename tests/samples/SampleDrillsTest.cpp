@@ -99,7 +99,7 @@ TEST(SampleDrills, EigoWithAHintAMissAndASkip) {
     openSample(drill, "eigo.m7");
     const RunState& run = drill.program.Run;
     const TMn1& window = drill.program.Mn1;
-    RunHandler(drill.program, [&] { SpdBtn7Click(drill.program); });
+    RunHandler(drill.program, SpdBtn7Click);
     EXPECT_EQ(window.Yaku.caption(), sjis("私は学生です。"));
 
     // A miss on question 1 keeps it pending after the right answer.
@@ -110,7 +110,7 @@ TEST(SampleDrills, EigoWithAHintAMissAndASkip) {
 
     // Question 2 answered halfway, then skipped: it comes back from its first blank.
     answerRight(drill);
-    RunHandler(drill.program, [&] { SpdBtn3Click(drill.program); });
+    RunHandler(drill.program, SpdBtn3Click);
     EXPECT_EQ(run.CurrentQuestion, 3);
     EXPECT_EQ(window.LbHead1B.caption(), "0/8");
 

@@ -20,6 +20,7 @@ namespace {
 class HistoryWindow : public testing::Test {
 protected:
     HistoryWindow() {
+        program.Run.ProgramDir = folder.path().string() + "/"; // the log is kept in the test's folder
         platform.setMainWindow(view.get());
         view->show();
     }

@@ -57,9 +57,8 @@ MainWindowView::MainWindowView(Program& program) : m_program(program) {
         QWidget* widget = adapter->widget();
         widget->setObjectName(QString::fromStdString(control->name()));
         auto* button = qobject_cast<QAbstractButton*>(widget);
-        if (ClickHandler handler = ClickHandlerOf(window, *control); button && handler)
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, handler, control] { dispatch([this, handler, control] { handler(m_program, *control); }); });
+        if (button && HasClickHandler(window, *control))
+            connect(button, &QAbstractButton::clicked, this, [this, control] { RunClickHandler(m_program, *control); });
         adapter->show(*control);
         m_controls[widget] = control;
         m_adapters[control] = std::move(adapter);
@@ -121,7 +120,7 @@ bool MainWindowView::routeKey(const QKeyEvent& event, const Control* focused) {
     std::uint16_t key = virtualKey({event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey()});
     switch (RouteKey(focused, key, m_defaultButton->isVisible())) {
     case KeyRoute::Answer:
-        dispatch([this, &key] { SentakuBango(m_program, key); });
+        RunHandler(m_program, SentakuBango, key);
         return true;
     case KeyRoute::DefaultButton:
         m_defaultButton->click();
@@ -153,20 +152,5 @@ void MainWindowView::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
-    if (m_handlerDepth > 0) {
-        m_closePending = true;
-        event->ignore();
-        return;
-    }
-    event->accept();
-}
-
-void MainWindowView::dispatch(const std::function<void()>& handler) {
-    ++m_handlerDepth;
-    RunHandler(m_program, handler);
-    --m_handlerDepth;
-    if (m_handlerDepth == 0 && m_closePending) {
-        m_closePending = false;
-        close();
-    }
+    event->setAccepted(RequestClose(m_program));
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <unordered_map>
 
@@ -23,8 +22,6 @@ public:
     void controlChanged(const Control& control) override;
     // Shows the window in the middle of its screen.
     void showCentred();
-    // Runs a handler the way the window runs every handler; a close asked for meanwhile waits for it.
-    void dispatch(const std::function<void()>& handler);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -42,6 +39,4 @@ private:
     std::unordered_map<const QWidget*, const Control*> m_controls;
     QWidget* m_memo = nullptr;
     QPushButton* m_defaultButton = nullptr;
-    int m_handlerDepth = 0;
-    bool m_closePending = false;
 };

@@ -134,6 +134,10 @@ void QtPlatform::errorBox(const std::string& text) {
     showBox(m_mainWindow, QMessageBox::Critical, text);
 }
 
+void QtPlatform::internalErrorBox(const std::string& text) {
+    showBox(m_mainWindow, QMessageBox::Critical, text);
+}
+
 std::optional<std::string> QtPlatform::chooseFile(const std::string& filter, const std::string& defaultExtension) {
     QFileDialog dialog(m_mainWindow);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -199,9 +203,8 @@ void QtPlatform::processMessagesUntil(std::uint32_t deadline) {
 }
 
 void QtPlatform::closeMainWindow() {
-    // Queued, so the running handler finishes first.
     if (m_mainWindow)
-        QMetaObject::invokeMethod(m_mainWindow, "close", Qt::QueuedConnection);
+        m_mainWindow->close();
 }
 
 void QtPlatform::beep(unsigned) {

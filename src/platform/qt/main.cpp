@@ -37,17 +37,18 @@ int main(int argc, char** argv) {
     Program program(platform);
     MainWindowView window(program);
     platform.setMainWindow(&window);
-    RunHandler(program, [&] { FormCreate(program); });
+    RunHandler(program, FormCreate);
 
     window.showCentred();
     if (command.file) {
         // Once the window is up, as if the file had been chosen in the open dialog.
         QTimer::singleShot(0, &window, [&] {
-            window.dispatch([&] { OpenQuestionFile(program, platform.enterFolderOf(*command.file)); });
+            RunHandler(program, "OpenQuestionFile",
+                       [&] { OpenQuestionFile(program, platform.enterFolderOf(*command.file)); });
         });
     }
     int status = QApplication::exec();
-    RunHandler(program, [&] { FormDestroy(program); });
+    RunHandler(program, FormDestroy);
     platform.setMainWindow(nullptr);
     return status;
 }

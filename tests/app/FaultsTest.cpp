@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <tuple>
+
+#include "fake/RunFixtures.h"
+
+namespace {
+
+// A fault of the program itself is reported apart from the learner's errors, and the Open it broke
+// leaves the run in progress as it was.
+TEST(Faults, AnInternalFaultIsReportedApartAndUndoesTheOpen) {
+    RunDrill drill;
+    drill.openQuestions(questionBlocks(2));
+    const TMn1& w = drill.program.Mn1;
+    auto state = [&] { return std::make_tuple(w.TT.caption(), w.FileLines.text(), drill.program.Run.RunTag); };
+    auto before = state();
+    drill.writeFile("bad.m7", {"Other", "other", "/#", "Q ___", "#a#b", "1"}); // its directive shows a box
+    drill.platform.onMessage = [](const std::string&) { throw std::out_of_range("array::at"); };
+    testing::internal::CaptureStderr();
+    drill.open("bad.m7");
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("SpdBtn1Click: array::at"), std::string::npos);
+    EXPECT_EQ(drill.platform.internalErrors,
+              std::vector<std::string>{sjis("内部エラーが起きました（SpdBtn1Click）。")});
+    EXPECT_TRUE(drill.platform.errors.empty());
+    EXPECT_EQ(state(), before);
+    FakePlatform::internalErrorsUnchecked = 0;
+}
+
+// A close asked for in the pause of a last question (by the window) or in the acknowledgement loop (by
+// the exit button) waits for the handler, which stops there: no record, no congratulation.
+TEST(Faults, ClosingInAWaitEndsTheHandlerWithoutARecord) {
+    for (bool acknowledging : {false, true}) {
+        RunDrill drill;
+        drill.effectSounds();
+        drill.openQuestions(questionBlocks(1));
+        if (acknowledging)
+            drill.answerWrong();
+        drill.duringWait([&] { acknowledging ? drill.command(SpdBtn2Click) : void(RequestClose(drill.program)); });
+        drill.answerRight();
+        EXPECT_EQ(drill.platform.waits.size(), 1u);
+        EXPECT_EQ(drill.platform.files.count(drill.logPath()) + drill.platform.messages.size(), 0u);
+        EXPECT_TRUE(drill.platform.closeRequested && drill.program.HandlerDepth == 0);
+    }
+}
+
+// A buzz that cannot be played is reported on the first miss; later misses beep and the run goes on.
+TEST(Faults, ADamagedBuzzIsReportedOnce) {
+    RunDrill drill;
+    drill.effectSounds();
+    drill.platform.player.unplayable.insert(Buzz);
+    drill.openQuestions(questionBlocks(2));
+    drill.answerWrong();
+    drill.answerWrong();
+    drill.answerRight();
+    EXPECT_EQ(drill.platform.errors, std::vector<std::string>{"cannot open " + Buzz + "."});
+    EXPECT_EQ(drill.platform.beeps, (std::vector<unsigned>{0x20, 0x20}));
+    EXPECT_EQ(drill.program.Run.CurrentQuestion, 2);
+}
+
+// Without the program's folder there is no results log: it is said at the start, and a run writes
+// none into the folder of its question file.
+TEST(Faults, AnUnknownProgramFolderKeepsNoLog) {
+    RunDrill drill;
+    drill.platform.exePath = "";
+    drill.command(FormCreate);
+    EXPECT_EQ(drill.platform.errors,
+              std::vector<std::string>{sjis("プログラムのフォルダが分からないため、成績は記録されません.")});
+    drill.openQuestions(questionBlocks(1));
+    drill.answerRight();
+    EXPECT_EQ(drill.program.Phase, RunPhase::Finished);
+    EXPECT_EQ(drill.platform.files.count("QM7Kekka.DAT"), 0u);
+}
+
+} // namespace
