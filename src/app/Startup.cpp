@@ -1,7 +1,5 @@
 #include "app/Events.h"
 #include "app/Program.h"
-#include "app/ProgramFolder.h"
-#include "platform/Cp932.h"
 
 void FormCreate(Program& program) {
     TMn1& window = program.Mn1;
@@ -16,7 +14,10 @@ void FormCreate(Program& program) {
     run.MasteredCount = -1;
     run.QuestionTotal = 1;
     program.platform.seedRandom(static_cast<std::uint32_t>(program.platform.utcMillisecondsSinceMidnight()));
-    run.ProgramDir = ProgramFolder(program.platform.executablePath());
+    // The path's bytes as the file system gave them: "/" ends a folder whatever the bytes before it, as it
+    // is never the second byte of a Shift-JIS character.
+    std::string path = program.platform.executablePath();
+    run.ProgramDir = path.substr(0, path.rfind('/') + 1);
 }
 
 void FormDestroy(Program& program) {

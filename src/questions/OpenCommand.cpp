@@ -28,14 +28,15 @@ std::string stamp(const LocalTime& time) {
 // file leaves the run in progress as it was.
 class OpenRollback {
 public:
-    explicit OpenRollback(Program& program)
-        : m_program(program), m_run(program.Run), m_fileLines(program.Mn1.FileLines),
+    OpenRollback(Program& program, std::string folder)
+        : m_program(program), m_folder(std::move(folder)), m_run(program.Run), m_fileLines(program.Mn1.FileLines),
           m_translationLines(program.Mn1.TranslationLines), m_title(program.Mn1.TT.caption()),
           m_instruction(program.Mn1.LbMondai.caption()), m_skip(program.Mn1.LbSkip.caption()),
           m_hintVisible(program.Mn1.SpdBtn7.visible()) {}
 
     void restore() {
         TMn1& window = m_program.Mn1;
+        m_program.platform.setCurrentFolder(m_folder);
         m_program.Run = m_run;
         window.FileLines = m_fileLines;
         window.TranslationLines = m_translationLines;
@@ -47,6 +48,7 @@ public:
 
 private:
     Program& m_program;
+    std::string m_folder; // the kept run's pictures, sounds and translation file are found from there
     RunState m_run;
     LineList m_fileLines;
     LineList m_translationLines;
@@ -65,7 +67,7 @@ std::int32_t loadQuestionFile(Program& program, const std::string& name) {
     lines.clear();
     lines.loadFromFile(program.platform, name);
     if (lines.count() < 2) {
-        program.platform.messageBox(sjis("ファイル形式が違います\n") + sjis("タイトル行と基本行がありません"));
+        program.platform.messageBox(sjis("ファイル形式が違います\n1行目: タイトル行と基本行がありません"));
         return 0;
     }
     window.TT.setCaption(lines.get(0));
@@ -112,14 +114,21 @@ void SpdBtn1Click(Program& program) {
     // An Open inside a wait of a correct answer would pull the run from under it.
     if (program.WaitDepth > 0)
         return;
+    // Choosing a file makes its folder current.
+    std::string folder = program.platform.currentFolder();
     std::optional<std::string> name = program.platform.chooseFile(openFilter(), "m7");
     if (!name)
         return;
     // The boxes an Open may show must not let an answer or a Skip reach the half-loaded file.
     WaitScope loading(program);
-    ShowResultsTotals(program);
+    try {
+        ShowResultsTotals(program);
+    } catch (const AppError&) {
+        program.platform.setCurrentFolder(folder);
+        throw;
+    }
 
-    OpenRollback rollback(program);
+    OpenRollback rollback(program, folder);
     std::int32_t count = 0;
     try {
         count = loadQuestionFile(program, *name);

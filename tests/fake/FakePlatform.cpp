@@ -48,20 +48,20 @@ std::int32_t FakePlatform::randomBelow(std::int32_t range) {
 }
 
 std::string FakePlatform::readFile(const std::string& name) {
-    auto found = files.find(name);
-    if (found == files.end() || unreadable.count(name))
+    auto found = files.find(path(name));
+    if (found == files.end() || unreadable.count(path(name)))
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません"));
     return found->second;
 }
 
 void FakePlatform::replaceFile(const std::string& name, const std::string& bytes) {
-    if (unwritable.count(name))
+    if (unwritable.count(path(name)))
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));
-    files[name] = bytes;
+    files[path(name)] = bytes;
 }
 
 std::optional<PictureSize> FakePlatform::pictureSize(const std::string& name) {
-    auto found = pictures.find(name);
+    auto found = pictures.find(path(name));
     if (found == pictures.end())
         return std::nullopt;
     return found->second;
@@ -80,6 +80,8 @@ std::optional<std::string> FakePlatform::chooseFile(const std::string& filter, c
         return std::nullopt;
     std::optional<std::string> answer = dialogAnswers.front();
     dialogAnswers.pop_front();
+    if (answer)
+        folder = answer->substr(0, answer->rfind('/') + 1);
     return answer;
 }
 

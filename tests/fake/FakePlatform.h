@@ -45,7 +45,7 @@ public:
     void seedRandom(std::uint32_t value) override { seed = value; }
     std::int32_t randomBelow(std::int32_t range) override;
 
-    bool fileExists(const std::string& name) override { return files.count(name) > 0; }
+    bool fileExists(const std::string& name) override { return files.count(path(name)) > 0; }
     std::string readFile(const std::string& name) override;
     void replaceFile(const std::string& name, const std::string& bytes) override;
     std::string executablePath() override { return exePath; }
@@ -54,6 +54,8 @@ public:
     void messageBox(const std::string& text) override;
     void errorBox(const std::string& text) override { errors.push_back(text); }
     std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) override;
+    std::string currentFolder() override { return folder; }
+    void setCurrentFolder(const std::string& name) override { folder = name; }
     void showHelpContents(const std::string& helpFile) override { helpCalls.push_back("contents " + helpFile); }
     void quitHelp(const std::string& helpFile) override { helpCalls.push_back("quit " + helpFile); }
 
@@ -72,6 +74,9 @@ public:
     std::deque<int> draws;
     std::vector<std::int32_t> randomRanges; // the range of every draw asked for
 
+    // Where relative names resolve: "" or a folder ending in "/"; a chosen file makes its folder current.
+    std::string folder;
+    std::string path(const std::string& name) const { return name.starts_with('/') ? name : folder + name; }
     std::map<std::string, std::string> files;
     std::set<std::string> unreadable;            // exist, but reading fails
     std::set<std::string> unwritable;            // replacing fails, the old file left as it was

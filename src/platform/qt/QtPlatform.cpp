@@ -121,6 +121,16 @@ std::optional<std::string> QtPlatform::chooseFile(const std::string& filter, con
     return sjisFileName(chosen);
 }
 
+std::string QtPlatform::currentFolder() {
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
+}
+
+void QtPlatform::setCurrentFolder(const std::string& folder) {
+    if (!folder.empty())
+        static_cast<void>(::chdir(folder.c_str()));
+}
+
 void QtPlatform::showHelpContents(const std::string& helpFile) {
     if (!m_helpViewer)
         m_helpViewer = std::make_unique<HelpViewer>();

@@ -5,11 +5,13 @@
 #include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/MainWindowView.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtTranslations.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QM7W"));
     registerFontSubstitutions();
+    useJapaneseQtTexts();
 
     QtPlatform platform;
     Program program(platform);
