@@ -95,27 +95,3 @@ test_refused_file() {
     check "$t: the program ends by itself after the box" ended_well 10
     expect_eq "$t: no results log, nothing new beside the program" "$(ls "$folder/program")" "$files"
 }
-
-# A run left by the exit button writes no record; a full log of 201 records stays byte for byte.
-test_abandoned_run() {
-    local t="abandoned run" folder=$WORK/abandoned i
-    install_program "$folder/program"
-    cp "$ROOT"/samples/kanji.m7 "$ROOT"/samples/kanji0?.bmp "$folder/"
-    local log=$folder/program/QM7Kekka.DAT
-    for ((i = 0; i < 201; i++)); do
-        printf '261205 1010%02d-1020%02d,%03d006%03d001006kanji\r\n' $((i % 60)) $((i % 60)) $((i + 60)) $((i % 13))
-    done >"$log"
-    cp "$log" "$folder/log-before"
-    start_program "$folder/program" || { fail "$t: the main window Mn1 appears"; return; }
-    if ! open_file "$folder/kanji.m7" || ! wait_for 10 kakunin_is "$YELLOW"; then
-        fail "$t: the drill opens and shows question 1"
-        return
-    fi
-    # Every question has two blanks, so one answer never completes a question.
-    press 1
-    check "$t: an answer is given" wait_for 5 eval '! kakunin_is "$YELLOW"'
-    click "${EXIT_BUTTON[@]}"
-    check "$t: the exit button ends the program mid-run" ended_well 10
-    check "$t: the results log is left byte for byte" cmp -s "$log" "$folder/log-before"
-    expect_eq "$t: no temporary file beside the log" "$(cd "$folder/program" && ls -d QM7Kekka.DAT?* 2>/dev/null)" ""
-}

@@ -3,40 +3,14 @@
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
 
-void FakeSoundPlayer::setFileName(const std::string& name) {
-    m_fileName = name;
-}
-
 void FakeSoundPlayer::open() {
     close();
-    m_wait = false;
     if (unplayable.count(m_fileName))
         throw AppError("cannot open " + m_fileName);
     m_openName = m_fileName;
     isOpen = true;
     log.push_back("open " + m_fileName);
 }
-
-void FakeSoundPlayer::setWait() {
-    m_wait = true;
-}
-
-void FakeSoundPlayer::play() {
-    log.push_back((m_wait ? "play-wait " : "play ") + m_openName);
-    if (m_wait)
-        m_tick += soundMilliseconds;
-    m_wait = false;
-}
-
-void FakeSoundPlayer::close() {
-    m_wait = false;
-    if (!isOpen)
-        return;
-    isOpen = false;
-    log.push_back("close");
-}
-
-FakePlatform::FakePlatform() = default;
 
 std::int32_t FakePlatform::randomBelow(std::int32_t range) {
     randomRanges.push_back(range);

@@ -9,21 +9,30 @@
 
 #include "platform/Platform.h"
 
-// A wave player that records what it is asked to do.
+// A wave player that records what it is asked to do: "open x", "play x" (background), "play-wait x"
+// (synchronous, taking soundMilliseconds of the clock), "close".
 class FakeSoundPlayer : public SoundPlayer {
 public:
     explicit FakeSoundPlayer(std::uint32_t& tick) : m_tick(tick) {}
 
-    void setFileName(const std::string& name) override;
+    void setFileName(const std::string& name) override { m_fileName = name; }
     void open() override;
-    void setWait() override;
-    void play() override;
-    void close() override;
+    void setWait() override { m_wait = true; }
+    void play() override {
+        log.push_back((m_wait ? "play-wait " : "play ") + m_openName);
+        m_tick += m_wait ? soundMilliseconds : 0;
+        m_wait = false;
+    }
+    void close() override {
+        m_wait = false;
+        if (isOpen)
+            log.push_back("close");
+        isOpen = false;
+    }
 
-    // "open x", "play x" (background), "play-wait x" (synchronous), "close".
     std::vector<std::string> log;
-    std::set<std::string> unplayable;       // open fails for these names
-    std::uint32_t soundMilliseconds = 1200; // how long a synchronous play takes
+    std::set<std::string> unplayable; // open fails for these names
+    std::uint32_t soundMilliseconds = 1200;
     bool isOpen = false;
 
 private:
@@ -37,8 +46,6 @@ private:
 // answers and random draws, recorded boxes, beeps and sounds, and waits that can run input.
 class FakePlatform : public Platform {
 public:
-    FakePlatform();
-
     std::uint32_t tickCount() override { return tick; }
     LocalTime localTime() override { return now; }
     std::int32_t utcMillisecondsSinceMidnight() override { return utcMilliseconds; }

@@ -15,11 +15,14 @@ const std::string VerbsFile =
 // One record: 600 s, 23 correct, 3 wrong.
 const std::string OneRecordLog = "261206 005058-010203,600020023003020abc\r\n";
 
-TEST(OpenCommand, ExampleDrillOpensReadyForQuestion1) {
+// The example drill opened, then run with a miss to the end screen.
+TEST(OpenCommand, ExampleDrillOpensReadyForQuestion1AndRunsToTheEnd) {
     Drill drill;
     drill.platform.files["verbs.m7"] = VerbsFile;
     drill.writeFile("verb1jp.txt", {"訳", "私は学生です。", "彼女はバスで通学する。"});
+    drill.effectSounds();
     drill.platform.tick = 5000;
+    drill.platform.drawChoice(3); // question 1: "am" moves to 3
     drill.open("verbs.m7");
     const RunState& run = drill.program.Run;
     const TMn1& window = drill.program.Mn1;
@@ -34,10 +37,27 @@ TEST(OpenCommand, ExampleDrillOpensReadyForQuestion1) {
     EXPECT_EQ(window.TranslationLines.get(2), sjis("彼女はバスで通学する。"));
     EXPECT_EQ(drill.program.Phase, RunPhase::Asking);
     EXPECT_EQ(std::tie(run.RunStartTick, run.QuestionStartTick, run.QuestionTotal, run.CurrentQuestion,
-                       run.PreviousQuestion, run.ChoiceCount),
-              std::make_tuple(5000u, 5000u, 2, 1, 3, 3));
+                       run.PreviousQuestion, run.ChoiceCount, run.AnswerKey),
+              std::make_tuple(5000u, 5000u, 2, 1, 3, 3, "3"));
     EXPECT_EQ(window.LbHead1B.caption(), "0/2");
     EXPECT_EQ(drill.memo(), "I ___ a student.\r\n");
+
+    drill.press('1'); // a miss: "is"
+    drill.press('3');
+    EXPECT_EQ(window.LbHead1B.caption() + " " + std::to_string(run.CurrentQuestion), "0/2 2");
+    drill.click(1); // draw 0 keeps the order
+    drill.press('2');
+    EXPECT_EQ(window.LbHead1B.caption() + " " + std::to_string(run.CurrentQuestion), "1/2 1");
+    drill.answerRight();
+    EXPECT_EQ(drill.platform.messages, std::vector<std::string>{sjis("おめでとう！ すべて終了しました！")});
+    const std::string record = drill.platform.files[drill.logPath()];
+    EXPECT_EQ(record.substr(0, 21) + record.substr(24), "261206 005058-005058,002004001002verb1\r\n");
+    // The end screen: the question area cleared.
+    EXPECT_EQ(drill.memo() + window.TT.caption() + window.No.caption() + window.Yaku.caption(), "");
+    EXPECT_EQ(window.LbMondai.caption(), sjis("新しい問題ファイルを選択,ないし終了!"));
+    EXPECT_EQ(window.LbHead1B.caption() + " " + std::to_string(window.shGauge2.width()), "2/2 428");
+    for (int k = 3; k <= 5; ++k)
+        EXPECT_FALSE(drill.program.Mn1.Sel(k).visible() || !drill.label(k).empty()) << k;
 }
 
 // Everything of a run in progress that an Open could touch, apart from the totals.
