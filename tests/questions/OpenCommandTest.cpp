@@ -28,8 +28,6 @@ TEST(OpenCommand, ExampleDrillOpensReadyForQuestion1AndRunsToTheEnd) {
     const TMn1& window = drill.program.Mn1;
     EXPECT_TRUE(drill.platform.messages.empty() && drill.platform.errors.empty());
     EXPECT_EQ(window.FileLines.text(), VerbsBody);
-    EXPECT_EQ(std::vector<int>(run.Table.pendingRow.begin(), run.Table.pendingRow.begin() + 3), (std::vector{1, 2, 0}));
-    EXPECT_EQ(std::vector<int>(run.Table.startRow.begin(), run.Table.startRow.begin() + 3), (std::vector{0, 3, 0}));
     EXPECT_EQ(std::tie(run.RunTag, run.PictureBase, run.ListenBase),
               std::make_tuple("261206 005058#verb1", "verb1", "snd1"));
     EXPECT_EQ(window.TT.caption() + "|" + window.LbMondai.caption(), "Verbs 1|Choose the word for the blank.");

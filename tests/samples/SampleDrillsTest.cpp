@@ -1,10 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "fake/Drill.h"
-#include "fake/SampleFiles.h"
 #include "run/Presentation.h"
 
 namespace {
+
+// Every file of the samples folder under its bare name, as the program finds a drill's files beside it.
+void loadSamples(FakePlatform& platform) {
+    for (const auto& entry : std::filesystem::directory_iterator(QM7_SAMPLES_DIR)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::string name = entry.path().filename().string();
+        platform.files[name].assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (entry.path().extension() == ".bmp")
+            platform.pictures[name] = PictureSize{32, 32};
+    }
+}
 
 struct Sample {
     std::string file;
@@ -29,7 +43,7 @@ TEST(SampleDrills, OpenFindTheirFilesAndRunToTheEnd) {
     for (const Sample& sample : Samples) {
         SCOPED_TRACE(sample.file);
         Drill drill;
-        loadSampleFiles(drill.platform, QM7_SAMPLES_DIR);
+        loadSamples(drill.platform);
         drill.open(sample.file);
         const TMn1& window = drill.program.Mn1;
         const RunState& run = drill.program.Run;
