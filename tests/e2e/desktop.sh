@@ -10,7 +10,8 @@ KAKUNIN=(600 194)
 YELLOW=255,255,0
 RED=255,0,0
 GREEN=0,128,0
-OPEN_DIALOG=開く # Qt's own title, in Japanese
+# Qt's open dialog is titled "開く", which xdotool reads as Latin-1 bytes: the window named neither Mn1 nor QM7W.
+OPEN_DIALOG='[^MQ].*'
 APP_PID=
 W=
 

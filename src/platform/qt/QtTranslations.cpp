@@ -2,11 +2,9 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 void useJapaneseQtTexts() {
-    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     auto* translator = new QTranslator(QCoreApplication::instance());
     // Without Debian's qt6-translations-l10n Qt keeps its English texts.
     if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
