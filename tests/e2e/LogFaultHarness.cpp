@@ -1,12 +1,7 @@
-// Replaces a results log through the program's own file code, so a test can kill it or starve it at any
-// point of the write and then look at what is left on disk.
-//
-//   qm7_log_fault_harness write <log> <a|b>   replaces the log once with the contents of that name
-//   qm7_log_fault_harness loop <log>          replaces it with b, a, b, a, ... until killed; says "ready"
-//                                             on standard output before the first replacement
-//
-// Exit status: 0 done, 1 the replacement failed (its message on standard error), 2 wrong arguments.
-
+// Replaces a results log through the program's own file code, so that log_fault.py can kill it or starve
+// it at any point of the write and then look at what is left on disk.
+//   write <log> <a|b>  replaces the log once with that version; exit status 1 and the message on failure
+//   loop <log>         replaces it with b, a, b, a, ... until killed; says "ready" before the first
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -33,23 +28,18 @@ LineList fullLog(char version) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string mode = argc > 1 ? argv[1] : "";
-    bool write = mode == "write" && argc == 4 && (std::string(argv[3]) == "a" || std::string(argv[3]) == "b");
-    if (!write && !(mode == "loop" && argc == 3)) {
-        std::cerr << "usage: qm7_log_fault_harness write <log> <a|b> | loop <log>\n";
+    if (argc < 3)
         return 2;
-    }
     QtPlatform platform;
-    std::string log = argv[2];
     try {
-        if (write) {
-            fullLog(argv[3][0]).saveToFile(platform, log);
+        if (std::string(argv[1]) == "write" && argc == 4) {
+            fullLog(argv[3][0]).saveToFile(platform, argv[2]);
             return 0;
         }
         const LineList versions[] = {fullLog('b'), fullLog('a')};
         std::cout << "ready" << std::endl;
         for (int next = 0;; next ^= 1)
-            versions[next].saveToFile(platform, log);
+            versions[next].saveToFile(platform, argv[2]);
     } catch (const AppError& error) {
         std::cerr << error.what() << '\n';
         return 1;
