@@ -14,7 +14,7 @@ test_program_folders() {
             press 1 && wait_for 5 kakunin_is "$GREEN" && press 2
         check "$t: the congratulation box ends the run" close_box "folder-$t" 20
         check "$t: the run's record is in the program's folder" \
-            grep -qaE $'^261206 0050[0-9]{2}-[0-9]{6},[0-9]{3}001002000001one\r$' "$folder/QM7Kekka.DAT"
+            grep -qaE $'^261206 005[0-9]{3}-[0-9]{6},[0-9]{3}001002000001one\r$' "$folder/QM7Kekka.DAT"
         stop_program
         cp "$folder/QM7Kekka.DAT" "$WORK/log-before"
         start_program "$folder" && open_file "$WORK/one.m7" && wait_for 10 kakunin_is "$YELLOW" && press 1 &&
