@@ -47,7 +47,7 @@ XVFB_PID=$!
 trap 'stop_program; kill $XVFB_PID 2>/dev/null; rm -rf "$WORK"' EXIT
 if wait_for 10 test -s "$WORK/display"; then
     export DISPLAY=:$(head -n 1 "$WORK/display")
-    for test in test_full_run test_refused_file test_program_folders; do
+    for test in test_full_run test_refused_file; do
         "$test"
         stop_program
     done
