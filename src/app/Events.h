@@ -13,8 +13,9 @@ void FormDestroy(Program& program);
 
 void SpdBtn0Click(Program& program); // help
 void SpdBtn1Click(Program& program); // open
-// The Open command once `name` is chosen, its folder already the current folder.
-void OpenQuestionFile(Program& program, const std::string& name);
+// The Open command once `name` is chosen, its folder already the current folder; a refused or failed
+// Open goes back to `previousFolder`.
+void OpenQuestionFile(Program& program, const std::string& name, const std::string& previousFolder);
 void SpdBtn2Click(Program& program); // exit
 void SpdBtn3Click(Program& program); // skip
 void SpdBtn4Click(Program& program); // typeface

@@ -60,6 +60,10 @@ public:
     virtual void internalErrorBox(const std::string& text) = 0;
     // The chosen file's full name, its folder made the current folder; nothing on cancel.
     virtual std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) = 0;
+    // The folder relative names resolve against, as the file system spells it; only given back.
+    virtual std::string currentFolder() = 0;
+    // Goes back to a folder that currentFolder gave; one that has gone meanwhile is left as it is.
+    virtual void setCurrentFolder(const std::string& folder) = 0;
     virtual void showHelpContents(const std::string& helpFile) = 0;
     virtual void quitHelp(const std::string& helpFile) = 0;
     // The results history window, not modal, one at a time: opens it with these runs, or brings the

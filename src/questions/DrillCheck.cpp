@@ -39,6 +39,8 @@ public:
     std::optional<std::string> environmentFolder(const std::string& variable) override {
         return m_files.environmentFolder(variable);
     }
+    std::string currentFolder() override { return m_files.currentFolder(); }
+    void setCurrentFolder(const std::string& folder) override { m_files.setCurrentFolder(folder); }
     bool lockFile(const std::string&) override { return false; }
     void unlockFile(const std::string&) override {}
     std::optional<PictureSize> pictureSize(const std::string& name) override { return m_files.pictureSize(name); }

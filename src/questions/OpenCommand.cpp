@@ -20,8 +20,8 @@ std::string openFilter() {
 // any way but committed, so that a refused or unreadable file leaves the run in progress as it was.
 class OpenRollback {
 public:
-    explicit OpenRollback(Program& program)
-        : m_program(program), m_run(program.Run), m_fileLines(program.Mn1.FileLines),
+    OpenRollback(Program& program, std::string folder)
+        : m_program(program), m_folder(std::move(folder)), m_run(program.Run), m_fileLines(program.Mn1.FileLines),
           m_translationLines(program.Mn1.TranslationLines), m_title(program.Mn1.TT.caption()),
           m_instruction(program.Mn1.LbMondai.caption()), m_skip(program.Mn1.LbSkip.caption()),
           m_hintVisible(program.Mn1.SpdBtn7.visible()) {}
@@ -29,6 +29,7 @@ public:
         if (m_committed)
             return;
         TMn1& window = m_program.Mn1;
+        m_program.platform.setCurrentFolder(m_folder);
         m_program.Run = m_run;
         window.FileLines = m_fileLines;
         window.TranslationLines = m_translationLines;
@@ -44,6 +45,7 @@ public:
 
 private:
     Program& m_program;
+    std::string m_folder; // the kept run's pictures, sounds and translation file are found from there
     RunState m_run;
     LineList m_fileLines;
     LineList m_translationLines;
@@ -63,7 +65,7 @@ std::int32_t loadQuestionFile(Program& program, const std::string& name) {
     lines.clear();
     loadDrillFile(lines, program.platform, name);
     if (lines.count() < 2) {
-        program.platform.messageBox(WrongFormatText() + "\n" + sjis("タイトル行と基本行がありません"));
+        program.platform.messageBox(WrongFormatText() + "\n" + sjis("1行目: タイトル行と基本行がありません"));
         return 0;
     }
     window.TT.setCaption(lines.get(0));
@@ -115,17 +117,24 @@ void resetRun(Program& program, std::int32_t count) {
 } // namespace
 
 void SpdBtn1Click(Program& program) {
+    // Choosing a file makes its folder current; a refused file gives it back to the kept run.
+    std::string folder = program.platform.currentFolder();
     std::optional<std::string> name = program.platform.chooseFile(openFilter(), "m7");
     if (name)
-        OpenQuestionFile(program, *name);
+        OpenQuestionFile(program, *name, folder);
 }
 
-void OpenQuestionFile(Program& program, const std::string& name) {
+void OpenQuestionFile(Program& program, const std::string& name, const std::string& previousFolder) {
     // The boxes an Open may show must not let an answer or a Skip reach the half-loaded file.
     WaitScope loading(program);
-    ShowResultsTotals(program);
-
-    OpenRollback rollback(program);
+    try {
+        ShowResultsTotals(program);
+    } catch (...) {
+        // The kept run needs its own folder back, also when the log cannot be read.
+        program.platform.setCurrentFolder(previousFolder);
+        throw;
+    }
+    OpenRollback rollback(program, previousFolder);
     std::int32_t count = loadDecodedQuestionFile(program, name);
     if (count == 0)
         return;

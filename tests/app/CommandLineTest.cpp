@@ -37,7 +37,7 @@ TEST(CommandLine, CompanionFilesBesideTheProgramFirstThenInstalled) {
 
 TEST(CommandLine, AMissingFileNamedAtStartIsReportedAndStartsNoRun) {
     Drill drill;
-    RunHandler(drill.program, "OpenQuestionFile", [&] { OpenQuestionFile(drill.program, "/d/missing.m7"); });
+    RunHandler(drill.program, "OpenQuestionFile", [&] { OpenQuestionFile(drill.program, "/d/missing.m7", "/"); });
     EXPECT_EQ(drill.platform.errors, std::vector<std::string>{sjis("ﾌｧｲﾙ /d/missing.m7 は開けません.")});
     EXPECT_EQ(drill.program.Phase, RunPhase::NoFile);
     EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), "  0:00") << "the totals were refreshed";

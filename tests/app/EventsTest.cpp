@@ -2,7 +2,6 @@
 
 #include <tuple>
 
-#include "app/ProgramFolder.h"
 #include "fake/Drill.h"
 
 namespace {
@@ -17,27 +16,13 @@ TEST(Startup, FormCreateSetsTheStartValues) {
                        run.SoundOn, run.NextPressed),
               std::make_tuple(1, 0, 0, -1, 1, 0, 0));
     EXPECT_EQ(platform.seed, 86399999u);
+    EXPECT_EQ(run.ProgramDir, "/opt/qm7w/");
     // The window view takes its tab chain from the model; the window tests walk only Sel1..Sel4.
     for (int n = 1; n <= ChoiceButtonCount; ++n)
         EXPECT_EQ(program.Mn1.Sel(n).tabOrder(), n - 1) << n;
     const TMn1& w = program.Mn1;
     EXPECT_EQ(std::make_tuple(w.Toi.tabOrder(), w.MediaPlayer1.tabOrder(), w.PnlOpe.tabOrder(), w.BtnNext.tabOrder()),
               std::make_tuple(17, 18, 19, 20));
-}
-
-TEST(Startup, ProgramFolderEndsAtTheLastSlash) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"/opt/qm7w/qm7w", "/opt/qm7w/"},
-        {"qm7w", ""},
-        {"C:\\QM7W\\QM7W.EXE", ""},                         // a backslash is a name byte, not a separator
-        {sjis("/ﾃｽﾄ/表示/ソ/qm7w"), sjis("/ﾃｽﾄ/表示/ソ/")}, // second bytes 0x5C
-        {"/opt/qm7w/qm7\x83", "/opt/qm7w/"},                // a lead byte cut off at the end
-        // Names CP932 cannot hold arrive as raw UTF-8 ("한" = ED 95 9C); no slash is ever a second byte.
-        {"/home/\xED\x95\x9C/qm7w", "/home/\xED\x95\x9C/"},
-        {"/a\x81/caf\xE9/qm7w", "/a\x81/caf\xE9/"},
-    };
-    for (const auto& [path, folder] : cases)
-        EXPECT_EQ(ProgramFolder(path), folder) << path;
 }
 
 TEST(ToolbarCommands, TypefaceAndSoundSwitches) {
@@ -59,14 +44,8 @@ TEST(ToolbarCommands, TypefaceAndSoundSwitches) {
     SpdBtn5Click(drill.program);
     SpdBtn5Click(drill.program);
     EXPECT_EQ(soundOn, 0) << "twice leaves it unchanged";
-    SpdBtn5Click(drill.program);
-    drill.writeFile("one.m7", {"Title", "base", "I ___ a student.", "#am#is#are", "1"});
-    drill.open("one.m7");
-    ASSERT_EQ(drill.program.Phase, RunPhase::Asking);
-    EXPECT_EQ(soundOn, 1) << "every Open switches the sound on";
-    SpdBtn5Click(drill.program);
-    drill.open("one.m7");
-    EXPECT_EQ(soundOn, 1) << "from off too";
+    drill.openQuestions(questionBlocks(1));
+    EXPECT_EQ(soundOn, 1) << "every Open switches the sound on, from off too";
     SpdBtn4Click(drill.program);
     EXPECT_EQ(font.face, "Times New Roman") << "an Open keeps the typeface";
 }

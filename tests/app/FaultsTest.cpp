@@ -3,14 +3,14 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "fake/RunFixtures.h"
+#include "fake/Drill.h"
 
 namespace {
 
 // A fault of the program itself is reported apart from the learner's errors, and the Open it broke
 // leaves the run in progress as it was.
 TEST(Faults, AnInternalFaultIsReportedApartAndUndoesTheOpen) {
-    RunDrill drill;
+    Drill drill;
     drill.openQuestions(questionBlocks(2));
     const TMn1& w = drill.program.Mn1;
     auto state = [&] { return std::make_tuple(w.TT.caption(), w.FileLines.text(), drill.program.Run.RunTag); };
@@ -31,7 +31,7 @@ TEST(Faults, AnInternalFaultIsReportedApartAndUndoesTheOpen) {
 // the exit button) waits for the handler, which stops there: no record, no congratulation.
 TEST(Faults, ClosingInAWaitEndsTheHandlerWithoutARecord) {
     for (bool acknowledging : {false, true}) {
-        RunDrill drill;
+        Drill drill;
         drill.effectSounds();
         drill.openQuestions(questionBlocks(1));
         if (acknowledging)
@@ -46,7 +46,7 @@ TEST(Faults, ClosingInAWaitEndsTheHandlerWithoutARecord) {
 
 // A buzz that cannot be played is reported on the first miss; later misses beep and the run goes on.
 TEST(Faults, ADamagedBuzzIsReportedOnce) {
-    RunDrill drill;
+    Drill drill;
     drill.effectSounds();
     drill.platform.player.unplayable.insert(Buzz);
     drill.openQuestions(questionBlocks(2));
@@ -61,7 +61,7 @@ TEST(Faults, ADamagedBuzzIsReportedOnce) {
 // Without the program's folder there is no results log: it is said at the start, and a run writes
 // none into the folder of its question file.
 TEST(Faults, AnUnknownProgramFolderKeepsNoLog) {
-    RunDrill drill;
+    Drill drill;
     drill.platform.exePath = "";
     drill.command(FormCreate);
     EXPECT_EQ(drill.platform.errors,

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         const LineList versions[] = {fullLog('b'), fullLog('a')};
         std::cout << "ready" << std::endl;
         for (int next = 0;; next ^= 1)
-            versions[next].saveToFile(platform, log);
+            versions[next].saveToFile(platform, argv[2]);
     } catch (const AppError& error) {
         std::cerr << error.what() << '\n';
         return 1;

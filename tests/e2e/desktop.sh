@@ -1,18 +1,17 @@
-# Drives the real program on the virtual screen as a learner would: clicks, key presses, boxes closed
-# with Return, and looks at it through screenshots. Sourced by run.sh, which sets BUILD, WORK, SHOTS,
-# RUNTIME and DISPLAY.
+# Drives the real program on the virtual screen as a learner would and looks at it through screenshots.
+# Sourced by run.sh, which sets BUILD, WORK, SHOTS, RUNTIME and DISPLAY.
 
-# Places of the main window's controls, inside its client area.
+# Places inside the main window's client area.
 OPEN_BUTTON=(148 12)
 EXIT_BUTTON=(188 12)
 SKIP_BUTTON=(244 12)
 HINT_BUTTON=(508 12)
 KAKUNIN=(600 194)
-WINDOW_BACKGROUND=255,255,225
 YELLOW=255,255,0
 RED=255,0,0
 GREEN=0,128,0
-
+# Qt's open dialog is titled "開く", which xdotool reads as Latin-1 bytes: the window named neither Mn1 nor QM7W.
+OPEN_DIALOG='[^MQ].*'
 APP_PID=
 W=
 
@@ -27,57 +26,41 @@ wait_for() {
 }
 
 find_window() {
-    local found
-    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [[ -n $found ]] && echo "$found"
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .
 }
 
 no_window() {
     ! find_window "$1" >/dev/null
 }
 
-# The program writes its results log beside itself, so every test runs a copy of its own.
+# The program keeps its results log beside itself, so every test runs a copy of its own in folder $1.
 install_program() {
     mkdir -p "$1"
     cp "$BUILD"/src/platform/qt/{qm7w,pinpon.wav,buzz.wav,Qm7wh.hlp} "$1/"
 }
 
-# Starts the copy in folder $1 and waits for its window. With $2 ("2026-12-06 00:50:58") its clock
-# starts at that local time and runs on from there.
+# Starts the copy in folder $1 and waits for its window; with $2 ("2026-12-06 00:50:58") its clock
+# starts at that local time.
 start_program() {
-    local folder=$1 start=${2:-}
     local environment=(SDL_AUDIODRIVER="${SOUND_DRIVER:-dummy}" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RUNTIME")
-    if [[ -n $start ]]; then
-        environment+=(LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$start")
-    fi
-    (cd "$folder" && exec env "${environment[@]}" ./qm7w >"$folder.out" 2>&1) &
+    [[ -n ${2:-} ]] && environment+=(LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$2")
+    (cd "$1" && exec env "${environment[@]}" ./qm7w >"$WORK/program.out" 2>&1) &
     APP_PID=$!
     W=
     wait_for 10 find_window Mn1 >/dev/null && W=$(find_window Mn1)
-    [[ -n $W ]]
-}
-
-program_running() {
-    kill -0 "$APP_PID" 2>/dev/null
 }
 
 program_ended() {
-    ! program_running
+    ! kill -0 "$APP_PID" 2>/dev/null
 }
 
-# Waits up to $1 seconds for the program to end; its exit status is then in APP_STATUS.
-wait_program_end() {
-    APP_STATUS=
-    wait_for "$1" program_ended || return 1
-    wait "$APP_PID"
-    APP_STATUS=$?
+# Waits up to $1 seconds for the program to end and checks that it ended well.
+ended_well() {
+    wait_for "$1" program_ended && wait "$APP_PID"
 }
 
 stop_program() {
-    if [[ -n $APP_PID ]] && program_running; then
-        kill "$APP_PID"
-        wait "$APP_PID" 2>/dev/null
-    fi
+    [[ -n $APP_PID ]] && ! program_ended && kill "$APP_PID" && wait "$APP_PID" 2>/dev/null
     APP_PID=
 }
 
@@ -87,32 +70,17 @@ click() {
 
 # Keys go where the program has put its keyboard focus (the question memo, or Enter in its loop).
 press() {
-    xdotool windowfocus --sync "$W"
-    xdotool key "$@"
+    xdotool windowfocus --sync "$W" key "$@"
 }
 
-client_size() {
-    xwininfo -id "$W" | awk '/Width:/ { width = $2 } /Height:/ { height = $2 } END { print width "x" height }'
-}
-
-window_title() {
-    xwininfo -id "$W" | sed -nE 's/^xwininfo: Window id: [^"]*"(.*)"$/\1/p'
-}
-
-# "r,g,b" of one pixel of the main window.
-pixel() {
-    import -window "$W" png:- 2>/dev/null | convert png:- -crop "1x1+$1+$2" -depth 8 txt:- |
-        sed -nE 's/^0,0: *\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/p'
+# A region of the main window: "%k" its number of colours, "%#" a signature of its pixels.
+region() {
+    import -window "$W" png:- 2>/dev/null | convert png:- -crop "${2}x$3+$4+$5" +repage -format "$1" info:-
 }
 
 kakunin_is() {
-    [[ $(pixel "${KAKUNIN[@]}") == "$1" ]]
-}
-
-# A region of the main window: its number of distinct colours, or a signature of its pixels.
-region() {
-    local format=$1 width=$2 height=$3 left=$4 top=$5
-    import -window "$W" png:- 2>/dev/null | convert png:- -crop "${width}x$height+$left+$top" +repage -format "$format" info:-
+    [[ $(import -window "$W" png:- 2>/dev/null | convert png:- -crop "1x1+${KAKUNIN[0]}+${KAKUNIN[1]}" -depth 8 txt:- |
+        sed -nE 's/^0,0: *\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/p') == "$1" ]]
 }
 
 question_number() {
@@ -132,33 +100,23 @@ shot() {
     import -window "${2:-$W}" "$SHOTS/$1.png" 2>/dev/null
 }
 
-# Width, height and colours of a screenshot, e.g. "646 408 1036".
-picture_facts() {
-    convert "$SHOTS/$1.png" -format '%w %h %k' info:-
-}
-
 # Opens a question file through the open button and the dialog's file name box.
 open_file() {
     click "${OPEN_BUTTON[@]}"
-    local dialog
-    wait_for 10 find_window Open >/dev/null || return 1
-    dialog=$(find_window Open)
-    xdotool windowfocus --sync "$dialog"
-    xdotool type --delay 5 "$1"
+    wait_for 10 find_window "$OPEN_DIALOG" >/dev/null || return 1
+    xdotool windowfocus --sync "$(find_window "$OPEN_DIALOG")" type --delay 5 "$1"
     xdotool key Return
-    wait_for 5 no_window Open
+    wait_for 5 no_window "$OPEN_DIALOG"
 }
 
 # Waits for a message box, screenshots it as $1 and closes it with Return.
 close_box() {
-    local box
     wait_for "${2:-10}" find_window QM7W >/dev/null || return 1
+    local box
     box=$(find_window QM7W)
-    # The box is mapped a moment before it is painted.
-    sleep 0.3
+    sleep 0.3 # mapped a moment before it is painted
     shot "$1" "$box"
-    xdotool windowfocus --sync "$box"
-    xdotool key Return
+    xdotool windowfocus --sync "$box" key Return
     wait_for 5 no_window QM7W
 }
 

@@ -3,40 +3,14 @@
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
 
-void FakeSoundPlayer::setFileName(const std::string& name) {
-    m_fileName = name;
-}
-
 void FakeSoundPlayer::open() {
     close();
-    m_wait = false;
     if (unplayable.count(m_fileName))
         throw AppError("cannot open " + m_fileName);
     m_openName = m_fileName;
     isOpen = true;
     log.push_back("open " + m_fileName);
 }
-
-void FakeSoundPlayer::setWait() {
-    m_wait = true;
-}
-
-void FakeSoundPlayer::play() {
-    log.push_back((m_wait ? "play-wait " : "play ") + m_openName);
-    if (m_wait)
-        m_tick += soundMilliseconds;
-    m_wait = false;
-}
-
-void FakeSoundPlayer::close() {
-    m_wait = false;
-    if (!isOpen)
-        return;
-    isOpen = false;
-    log.push_back("close");
-}
-
-FakePlatform::FakePlatform() = default;
 
 std::int32_t FakePlatform::randomBelow(std::int32_t range) {
     randomRanges.push_back(range);
@@ -61,21 +35,21 @@ bool FakePlatform::lockFile(const std::string& name) {
 
 std::string FakePlatform::readFile(const std::string& name) {
     fileEvents.push_back("read " + name);
-    auto found = files.find(name);
-    if (found == files.end() || unreadable.count(name))
+    auto found = files.find(path(name));
+    if (found == files.end() || unreadable.count(path(name)))
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません"));
     return found->second;
 }
 
 void FakePlatform::replaceFile(const std::string& name, const std::string& bytes) {
     fileEvents.push_back("replace " + name);
-    if (unwritable.count(name))
+    if (unwritable.count(path(name)))
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));
-    files[name] = bytes;
+    files[path(name)] = bytes;
 }
 
 std::optional<PictureSize> FakePlatform::pictureSize(const std::string& name) {
-    auto found = pictures.find(name);
+    auto found = pictures.find(path(name));
     if (found == pictures.end())
         return std::nullopt;
     return found->second;
@@ -94,6 +68,8 @@ std::optional<std::string> FakePlatform::chooseFile(const std::string& filter, c
         return std::nullopt;
     std::optional<std::string> answer = dialogAnswers.front();
     dialogAnswers.pop_front();
+    if (answer)
+        folder = answer->substr(0, answer->rfind('/') + 1);
     return answer;
 }
 

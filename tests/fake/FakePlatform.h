@@ -10,21 +10,30 @@
 #include "platform/Platform.h"
 #include "results/ResultsHistory.h"
 
-// A wave player that records what it is asked to do.
+// A wave player that records what it is asked to do: "open x", "play x" (background), "play-wait x"
+// (synchronous, taking soundMilliseconds of the clock), "close".
 class FakeSoundPlayer : public SoundPlayer {
 public:
     explicit FakeSoundPlayer(std::uint32_t& tick) : m_tick(tick) {}
 
-    void setFileName(const std::string& name) override;
+    void setFileName(const std::string& name) override { m_fileName = name; }
     void open() override;
-    void setWait() override;
-    void play() override;
-    void close() override;
+    void setWait() override { m_wait = true; }
+    void play() override {
+        log.push_back((m_wait ? "play-wait " : "play ") + m_openName);
+        m_tick += m_wait ? soundMilliseconds : 0;
+        m_wait = false;
+    }
+    void close() override {
+        m_wait = false;
+        if (isOpen)
+            log.push_back("close");
+        isOpen = false;
+    }
 
-    // "open x", "play x" (background), "play-wait x" (synchronous), "close".
     std::vector<std::string> log;
-    std::set<std::string> unplayable;       // open fails for these names
-    std::uint32_t soundMilliseconds = 1200; // how long a synchronous play takes
+    std::set<std::string> unplayable; // open fails for these names
+    std::uint32_t soundMilliseconds = 1200;
     bool isOpen = false;
 
 private:
@@ -38,15 +47,13 @@ private:
 // answers and random draws, recorded boxes, beeps and sounds, and waits that can run input.
 class FakePlatform : public Platform {
 public:
-    FakePlatform();
-
     std::uint32_t tickCount() override { return tick; }
     LocalTime localTime() override { return now; }
     std::int32_t utcMillisecondsSinceMidnight() override { return utcMilliseconds; }
     void seedRandom(std::uint32_t value) override { seed = value; }
     std::int32_t randomBelow(std::int32_t range) override;
 
-    bool fileExists(const std::string& name) override { return files.count(name) > 0; }
+    bool fileExists(const std::string& name) override { return files.count(path(name)) > 0; }
     std::string readFile(const std::string& name) override;
     void replaceFile(const std::string& name, const std::string& bytes) override;
     std::string executablePath() override { return exePath; }
@@ -64,6 +71,8 @@ public:
         ++internalErrorsUnchecked;
     }
     std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) override;
+    std::string currentFolder() override { return folder; }
+    void setCurrentFolder(const std::string& name) override { folder = name; }
     void showHelpContents(const std::string& helpFile) override { helpCalls.push_back("contents " + helpFile); }
     void quitHelp(const std::string& helpFile) override { helpCalls.push_back("quit " + helpFile); }
     void showResultsHistory(const ResultsHistory& history) override { historyShown.push_back(history); }
@@ -84,6 +93,9 @@ public:
     std::deque<int> draws;
     std::vector<std::int32_t> randomRanges; // the range of every draw asked for
 
+    // Where relative names resolve: "" or a folder ending in "/"; a chosen file makes its folder current.
+    std::string folder;
+    std::string path(const std::string& name) const { return name.starts_with('/') ? name : folder + name; }
     std::map<std::string, std::string> files;
     std::set<std::string> unreadable;            // exist, but reading fails
     std::set<std::string> unwritable;            // replacing fails, the old file left as it was

@@ -3,7 +3,7 @@
 #include <iconv.h>
 #include <tuple>
 
-#include "fake/RunFixtures.h"
+#include "fake/Drill.h"
 #include "platform/TextDecoding.h"
 
 namespace {
@@ -47,7 +47,7 @@ TEST(Encoding, TheSameDrillInEveryEncodingOpensAndRunsTheSame) {
     std::optional<std::tuple<std::string, std::string, std::string>> first;
     for (TextEncoding encoding : {ShiftJis, Utf8, Utf8Bom, Utf16LeBom, Utf16BeBom}) {
         SCOPED_TRACE(std::string(encodingName(encoding)));
-        RunDrill run;
+        Drill run;
         run.platform.files["d.m7"] = encode(drill, encoding);
         run.platform.files[sjis("基本jp.txt")] = encode(translation, encoding);
         run.open("d.m7");
@@ -83,7 +83,7 @@ TEST(Encoding, TextShiftJisCannotHoldIsRefusedWithItsLine) {
         {"\xEF\xBB\xBFT\r\r\xFF", "3行目: UTF-8として読めないバイト 0xFF があります"},
         {"T\nq\nQ ___\n#a#b\n1\n", "qjp.txt 3行目: Shift-JISにない文字 U+00E9 があります"},
     };
-    RunDrill run;
+    Drill run;
     run.openQuestions(questionBlocks(2));
     run.answerRight();
     const std::string memo = run.memo();

@@ -3,10 +3,12 @@
 #include <tuple>
 
 #include "fake/Drill.h"
-#include "fake/QuestionFiles.h"
 
 TEST(FormatCheck, MalformedFilesAreRefusedWithTheirLineAndOnlyTheTwoFormatErrorsClose) {
-    auto file = [](const std::vector<std::string>& body) { return questionFile("b", body); };
+    auto file = [](std::vector<std::string> body) {
+        body.insert(body.begin(), {"Title", "b"});
+        return body;
+    };
     const std::string close = "ファイル形式が違います", hash = "Windows版では\"##\"選択肢は使えません！";
     auto refused = [&](int line, const std::string& what) {
         return close + "\n" + std::to_string(line) + "行目: " + what;
@@ -15,7 +17,7 @@ TEST(FormatCheck, MalformedFilesAreRefusedWithTheirLineAndOnlyTheTwoFormatErrors
     const std::string noAnswer = "選択肢の行の次に解答行がありません", noText = "選択肢の行の前に問題文がありません";
     // The file, its boxes joined by "|" (none: accepted), whether the program closes.
     const std::tuple<std::vector<std::string>, std::string, bool> cases[] = {
-        {{"Title"}, close + "\nタイトル行と基本行がありません", false},
+        {{"Title"}, refused(1, "タイトル行と基本行がありません"), false},
         {file({"Q ___", "#a#b", "1", "", "Q2 ___", "#c#d", "1"}), refused(6, "空行は使えません"), false},
         {file({"#a#b", "1"}), refused(3, noText), false},
         {file({"Q ___", "#a#b", "1", "#c#d", "2"}), refused(6, noText), false},

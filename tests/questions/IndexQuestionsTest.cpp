@@ -3,20 +3,16 @@
 #include <tuple>
 
 #include "fake/Drill.h"
-#include "fake/QuestionFiles.h"
 
 namespace {
 
 // Opens `body` under the base line `base`, with <base>jp.txt and other.txt beside it and one record in the log.
-struct Opened : Drill {
-    explicit Opened(const std::vector<std::string>& body, const std::string& base = "b") {
-        platform.files[logPath()] = "261206 005058-010203,600020023003020abc\r\n";
-        writeFile(base + "jp.txt", {"head", "default"});
-        writeFile("other.txt", {"head", "other"});
-        writeFile("q.m7", questionFile(base, body));
-        open("q.m7");
-    }
-};
+void openBeside(Drill& drill, const std::vector<std::string>& body, const std::string& base = "b") {
+    drill.platform.files[drill.logPath()] = "261206 005058-010203,600020023003020abc\r\n";
+    drill.writeFile(base + "jp.txt", {"head", "default"});
+    drill.writeFile("other.txt", {"head", "other"});
+    drill.openQuestions(body, base);
+}
 
 // What the directives set, each as "<code>=<value>;", and the body ("B") left after them.
 std::string directiveValues(const Drill& drill) {
@@ -51,7 +47,8 @@ TEST(IndexQuestions, DirectivesAnywhereAreAppliedTopmostWinningAndRemoved) {
         std::vector<std::string> body = above;
         body.insert(body.end(), {"I ___ it.", "#a#b", "1"});
         body.insert(body.end(), below.begin(), below.end());
-        Opened drill(body);
+        Drill drill;
+        openBeside(drill, body);
         EXPECT_EQ(drill.program.Phase, RunPhase::Asking);
         EXPECT_NE(directiveValues(drill).find(expected), std::string::npos)
             << expected << " in " << directiveValues(drill);
@@ -64,7 +61,8 @@ TEST(IndexQuestions, TableOfQuestionsStartingAt0_3_7AndTrailingEmptyLinesChangeN
     padded.insert(padded.end(), {"", ""});
     gap.insert(gap.end() - 1, ""); // between the last choices line and its answer is below it too
     for (const auto& lines : {body, padded, gap}) {
-        Opened drill(lines);
+        Drill drill;
+        openBeside(drill, lines);
         const QuestionTable& table = drill.program.Run.Table;
         EXPECT_EQ(drill.program.Mn1.FileLines.lines(), body);
         EXPECT_EQ(drill.program.Run.QuestionTotal, 3);
@@ -75,7 +73,8 @@ TEST(IndexQuestions, TableOfQuestionsStartingAt0_3_7AndTrailingEmptyLinesChangeN
 
 TEST(IndexQuestions, TheWholeBaseLineNamesTheRunAndItsFiles) {
     for (const std::string base : {"a#b", ""}) {
-        Opened drill(questionBlocks(1), base);
+        Drill drill;
+        openBeside(drill, questionBlocks(1), base);
         EXPECT_EQ(drill.program.Run.RunTag, "261206 005058#" + base);
         EXPECT_EQ(drill.program.Run.PictureBase, base);
         EXPECT_EQ(drill.program.Run.ListenBase, base);

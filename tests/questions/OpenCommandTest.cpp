@@ -3,7 +3,6 @@
 #include <tuple>
 
 #include "fake/Drill.h"
-#include "fake/QuestionFiles.h"
 
 namespace {
 
@@ -16,31 +15,47 @@ const std::string VerbsFile =
 // One record: 600 s, 23 correct, 3 wrong.
 const std::string OneRecordLog = "261206 005058-010203,600020023003020abc\r\n";
 
-TEST(OpenCommand, ExampleDrillOpensReadyForQuestion1) {
+// The example drill opened, then run with a miss to the end screen.
+TEST(OpenCommand, ExampleDrillOpensReadyForQuestion1AndRunsToTheEnd) {
     Drill drill;
     drill.platform.files["verbs.m7"] = VerbsFile;
     drill.writeFile("verb1jp.txt", {"訳", "私は学生です。", "彼女はバスで通学する。"});
+    drill.effectSounds();
     drill.platform.tick = 5000;
+    drill.platform.drawChoice(3); // question 1: "am" moves to 3
     drill.open("verbs.m7");
     const RunState& run = drill.program.Run;
     const TMn1& window = drill.program.Mn1;
     EXPECT_TRUE(drill.platform.messages.empty() && drill.platform.errors.empty());
-    EXPECT_EQ(window.FileLines.text(), VerbsBody); // 7 lines
-    EXPECT_EQ(std::vector<int>(run.Table.pendingRow.begin(), run.Table.pendingRow.begin() + 3), (std::vector{1, 2, 0}));
-    EXPECT_EQ(std::vector<int>(run.Table.startRow.begin(), run.Table.startRow.begin() + 3), (std::vector{0, 3, 0}));
+    EXPECT_EQ(window.FileLines.text(), VerbsBody);
     EXPECT_EQ(std::tie(run.RunTag, run.PictureBase, run.ListenBase),
               std::make_tuple("261206 005058#verb1", "verb1", "snd1"));
-    EXPECT_EQ(window.TT.caption(), "Verbs 1");
-    EXPECT_EQ(window.LbMondai.caption(), "Choose the word for the blank.");
+    EXPECT_EQ(window.TT.caption() + "|" + window.LbMondai.caption(), "Verbs 1|Choose the word for the blank.");
     EXPECT_TRUE(window.SpdBtn7.visible());
     EXPECT_EQ(window.TranslationLines.get(2), sjis("彼女はバスで通学する。"));
-    // The run values, and question 1 on screen.
     EXPECT_EQ(drill.program.Phase, RunPhase::Asking);
     EXPECT_EQ(std::tie(run.RunStartTick, run.QuestionStartTick, run.QuestionTotal, run.CurrentQuestion,
-                       run.PreviousQuestion, run.ChoiceCount),
-              std::make_tuple(5000u, 5000u, 2, 1, 3, 3));
+                       run.PreviousQuestion, run.ChoiceCount, run.AnswerKey),
+              std::make_tuple(5000u, 5000u, 2, 1, 3, 3, "3"));
     EXPECT_EQ(window.LbHead1B.caption(), "0/2");
     EXPECT_EQ(drill.memo(), "I ___ a student.\r\n");
+
+    drill.press('1'); // a miss: "is"
+    drill.press('3');
+    EXPECT_EQ(window.LbHead1B.caption() + " " + std::to_string(run.CurrentQuestion), "0/2 2");
+    drill.click(1); // draw 0 keeps the order
+    drill.press('2');
+    EXPECT_EQ(window.LbHead1B.caption() + " " + std::to_string(run.CurrentQuestion), "1/2 1");
+    drill.answerRight();
+    EXPECT_EQ(drill.platform.messages, std::vector<std::string>{sjis("おめでとう！ すべて終了しました！")});
+    const std::string record = drill.platform.files[drill.logPath()];
+    EXPECT_EQ(record.substr(0, 21) + record.substr(24), "261206 005058-005058,002004001002verb1\r\n");
+    // The end screen: the question area cleared.
+    EXPECT_EQ(drill.memo() + window.TT.caption() + window.No.caption() + window.Yaku.caption(), "");
+    EXPECT_EQ(window.LbMondai.caption(), sjis("新しい問題ファイルを選択,ないし終了!"));
+    EXPECT_EQ(window.LbHead1B.caption() + " " + std::to_string(window.shGauge2.width()), "2/2 428");
+    for (int k = 3; k <= 5; ++k)
+        EXPECT_FALSE(drill.program.Mn1.Sel(k).visible() || !drill.label(k).empty()) << k;
 }
 
 // Everything of a run in progress that an Open could touch, apart from the totals.
@@ -52,38 +67,41 @@ auto runInProgress(const Drill& drill) {
                            std::vector<std::int64_t>{run.CurrentQuestion, run.MissCount, run.ChoiceCount,
                                                      run.RunStartTick, run.KeepOrder, run.TranslationLoaded,
                                                      window.SpdBtn7.visible(), static_cast<int>(drill.program.Phase)},
-                           run.Table.pendingRow, window.FileLines.text(), window.TranslationLines.text());
+                           run.Table.pendingRow, window.FileLines.text(), window.TranslationLines.text(),
+                           drill.platform.folder);
 }
 
-TEST(OpenCommand, CancelledRefusedOrFailedOpenLeavesTheRunOfAShortTranslationFileIntact) {
+// A drill in folder A, and files from folder B that cannot be run: the run goes on in its own folder.
+TEST(OpenCommand, CancelledRefusedOrFailedOpenLeavesTheRunAndItsFolderIntact) {
     Drill drill;
-    drill.platform.files["verbs.m7"] = VerbsFile + "/R\r\n";
-    drill.writeFile("verb1jp.txt", {"head", "one"}); // short: question 2 has no line
-    drill.open("verbs.m7");
+    drill.platform.files["/A/verbs.m7"] = VerbsFile + "/R\r\n";
+    drill.writeFile("/A/verb1jp.txt", {"head", "one"}); // short: question 2 has no line
+    drill.platform.files["/A/verb102.bmp"] = drill.platform.files["/A/snd102.wav"] = "media";
+    drill.platform.pictures["/A/verb102.bmp"] = {32, 32};
+    drill.open("/A/verbs.m7");
     drill.press('2'); // a miss
-    drill.press('1'); // question 1 done, question 2 asked
-    drill.press('1'); // its first blank
-    ASSERT_EQ(drill.program.Run.AnswerKey, "2");
     const auto before = runInProgress(drill);
 
     // A cancel does not even read the totals again.
     drill.platform.files[drill.logPath()] = OneRecordLog;
     drill.platform.dialogAnswers.push_back(std::nullopt);
-    RunHandler(drill.program, SpdBtn1Click);
+    drill.command(SpdBtn1Click);
     EXPECT_EQ(drill.platform.dialogFilters.back(),
               sjis("QM7,ﾃｷｽﾄ形式|*.m7;*.txt|ﾃｷｽﾄ形式|*.txt|QM7|*.m7|すべて(*.*)|*.*"));
     EXPECT_EQ(drill.platform.dialogExtensions.back(), "m7");
     EXPECT_EQ(runInProgress(drill), before);
     EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), "  0:00");
 
-    drill.writeFile("bad.m7", questionFile("bad", {"/Tbad", "/Sb", "/Gbad", "Q ___", "#a#b", "7"}));
-    drill.writeFile("badjp.txt", {"head", "bad"});
-    drill.writeFile("locked.m7", {"x"});
-    drill.writeFile("lockedtr.m7", questionFile("lk", {"/Tlk", "Q ___", "#a#b", "1"}));
-    drill.writeFile("lkjp.txt", {"head", "x"});
-    drill.platform.unreadable = {"locked.m7", "lkjp.txt"};
+    drill.writeFile("/B/bad.m7", {"Title", "bad", "/Tbad", "/Sb", "/Gbad", "Q ___", "#a#b", "7"});
+    drill.writeFile("/B/badjp.txt", {"head", "bad"});
+    drill.writeFile("/B/locked.m7", {"x"});
+    drill.writeFile("/B/lockedtr.m7", {"Title", "lk", "/Tlk", "Q ___", "#a#b", "1"});
+    drill.writeFile("/B/lkjp.txt", {"head", "x"});
+    drill.platform.unreadable = {"/B/locked.m7", "/B/lkjp.txt"};
     // Every Open that got past the dialog refreshed the totals from the log, and nothing else.
-    for (const char* name : {"bad.m7", "locked.m7", "lockedtr.m7"}) {
+    for (const char* name : {"/B/bad.m7", "/B/locked.m7", "/B/lockedtr.m7", "/B/bad.m7"}) {
+        if (drill.platform.errors.size() == 2)
+            drill.platform.unreadable.insert(drill.logPath());
         drill.open(name);
         EXPECT_EQ(runInProgress(drill), before) << name;
         EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), " 10:00") << name;
@@ -91,13 +109,19 @@ TEST(OpenCommand, CancelledRefusedOrFailedOpenLeavesTheRunOfAShortTranslationFil
     }
     EXPECT_EQ(drill.platform.messages.size(), 1u);
     EXPECT_EQ(drill.platform.errors,
-              (std::vector{sjis("ﾌｧｲﾙ locked.m7 は開けません."), sjis("ﾌｧｲﾙ lkjp.txt は開けません.")}));
+              (std::vector{sjis("ﾌｧｲﾙ /B/locked.m7 は開けません."), sjis("ﾌｧｲﾙ lkjp.txt は開けません."),
+                           sjis("ﾌｧｲﾙ /opt/qm7w/QM7Kekka.DAT は開けません.")}));
+    drill.platform.unreadable.clear();
 
-    // The run goes on where it was and ends with its own record.
-    RunHandler(drill.program, SpdBtn7Click);
-    EXPECT_EQ(drill.program.Mn1.Yaku.caption(), "");
-    drill.press('2');
-    drill.press(drill.key());
+    // The next question finds its picture and sound, and the run ends with its own record.
+    drill.press('1');
+    const TMn1& window = drill.program.Mn1;
+    EXPECT_EQ(window.GF1.visible() ? window.GF1.picture() : "", "verb102.bmp");
+    EXPECT_TRUE(window.SpdBtn6.visible());
+    drill.hint();
+    EXPECT_EQ(window.Yaku.caption(), "");
+    for (char key : {'1', '2', '1'})
+        drill.press(static_cast<std::uint16_t>(key));
     EXPECT_EQ(drill.program.Phase, RunPhase::Finished);
     const std::string log = drill.platform.files[drill.logPath()];
     EXPECT_EQ(log.substr(0, OneRecordLog.size()), OneRecordLog);
@@ -108,18 +132,17 @@ TEST(OpenCommand, OpenWhileARunIsGoingStartsAfresh) {
     Drill drill;
     drill.platform.files["verbs.m7"] = VerbsFile + "/R\r\n/Sx\r\n/Gpics\r\n";
     drill.writeFile("verb1jp.txt", {"head", "one", "two"});
-    drill.writeFile("second.m7", questionFile("two", questionBlocks(3)));
     drill.open("verbs.m7");
     drill.platform.tick += 40000; // a slow answer counts an overrun
     drill.press('2');
     drill.press('1');
-    RunHandler(drill.program, SpdBtn5Click); // sound off
+    drill.command(SpdBtn5Click); // sound off
     const RunState& run = drill.program.Run;
     ASSERT_EQ(std::tie(run.CurrentQuestion, run.MissCount, run.SoundOn), std::make_tuple(2, 1, 0));
     ASSERT_GT(run.TimeOverrun, 0);
 
     drill.platform.tick += 1234;
-    drill.open("second.m7");
+    drill.openQuestions(questionBlocks(3), "two", "second.m7");
     EXPECT_EQ(run.RunStartTick, drill.platform.tick);
     EXPECT_EQ(std::tie(run.QuestionTotal, run.CurrentQuestion, run.PreviousQuestion, run.MasteredCount),
               std::make_tuple(3, 1, 4, 0));
@@ -130,8 +153,8 @@ TEST(OpenCommand, OpenWhileARunIsGoingStartsAfresh) {
     // The first file's directives and translation are gone with it.
     EXPECT_EQ(std::tie(run.KeepOrder, run.TranslationLoaded, run.PictureBase, run.ListenBase),
               std::make_tuple(0, 0, "two", "two"));
-    EXPECT_EQ(drill.program.Mn1.LbMondai.caption(), sjis("適切なものを選択せよ"));
-    EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), "  0:00");
+    EXPECT_EQ(drill.program.Mn1.LbMondai.caption() + drill.program.Mn1.LbSkip.caption(),
+              sjis("適切なものを選択せよ") + "  0:00");
     EXPECT_FALSE(drill.program.Mn1.SpdBtn7.visible());
 }
 
@@ -145,8 +168,8 @@ TEST(OpenCommand, InputWhileAnOpenShowsItsBoxIsIgnored) {
     const std::string memo = drill.memo();
     drill.platform.onMessage = [&](const std::string&) {
         drill.platform.onMessage = nullptr;
-        RunHandler(drill.program, SpdBtn3Click);
-        drill.press(drill.key());
+        drill.skip();
+        drill.answerRight();
         drill.open("verbs.m7");
     };
     drill.open("empty.m7");

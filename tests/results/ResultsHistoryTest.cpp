@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fake/RunFixtures.h"
+#include "fake/Drill.h"
 #include "results/ResultsHistory.h"
 
 namespace {
@@ -62,7 +62,7 @@ TEST(ResultsHistory, DrillsComeMostRecentFirstAndChooseTheirRuns) {
 }
 
 TEST(ResultsHistory, TheButtonWorksDuringAWaitAndAFinishedRunRefreshesTheWindow) {
-    RunDrill drill;
+    Drill drill;
     drill.openQuestions(questionBlocks(1));
     drill.duringWait([&] { drill.command(SpdBtn8Click); });
     drill.answerRight(); // the pause after the last question, then the end of the run

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fake/RunFixtures.h"
+#include "fake/Drill.h"
 #include "run/ChoiceOrder.h"
 
 namespace {
@@ -16,7 +16,7 @@ TEST(ShuffleKey, DrawExchangesTheFirstKeysChoice) {
              {{"___ ___", "#a#b#c#d", "2"}, 3, "3", "", "a c b d"},            // a single label: no further blank
          }) {
         SCOPED_TRACE(body.back() + " draw " + std::to_string(draw));
-        RunDrill drill;
+        Drill drill;
         if (draw)
             drill.platform.drawChoice(draw);
         drill.openQuestions(body);
@@ -39,7 +39,7 @@ TEST(ShuffleKey, EveryBlankKeepsItsOwnTextForEveryDraw) {
              {"[___][___][___]", "1 2 1", "[a][b][a]\r\n"}}) {
         for (int draw = 1; draw <= 4; ++draw) {
             SCOPED_TRACE(answer + " draw " + std::to_string(draw));
-            RunDrill drill;
+            Drill drill;
             drill.platform.drawChoice(draw);
             drill.openQuestions({text, "#a#b#c#d", answer, "Q2 ___", "#a#b", "1"});
             std::string memo;
@@ -58,7 +58,7 @@ TEST(SelectBlank, SelectsTheFirstRunOfUnderscoresUpToFifty) {
     for (auto [text, start, length] : std::vector<std::tuple<std::string, int, int>>{
              {"0123456789___ end", 10, 3}, {"x" + std::string(60, '_'), 1, 50}, {"ダ_", 2, 1}, {"no blank", 0, 0}}) {
         SCOPED_TRACE(text);
-        RunDrill drill;
+        Drill drill;
         drill.program.Mn1.setFocus(drill.program.Mn1.BtnNext);
         drill.openQuestions({text, "#a#b", "1"});
         EXPECT_EQ(drill.program.Mn1.Toi.selStart(), start);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fake/RunFixtures.h"
+#include "fake/Drill.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ TEST(EndOfRun, CorrectAnswerRateAndSpeed) {
     };
     for (const auto& [body, misses, ms, rate, speed] : cases) {
         SCOPED_TRACE(rate);
-        RunDrill drill;
+        Drill drill;
         drill.openQuestions(body);
         for (int miss = 0; miss < misses; ++miss)
             drill.press(vk::Digit0);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fake/RunFixtures.h"
+#include "fake/Drill.h"
 
 namespace {
 
@@ -8,7 +8,7 @@ namespace {
 // belongs to no question; a short file leaves later questions an empty line. In the waits of a
 // completed question Hint works and Listen does not.
 TEST(ListenHint, ListenPlaysAndHintShowsTheTranslationLineWithoutAMiss) {
-    RunDrill drill;
+    Drill drill;
     drill.writeFile("qjp.txt", {"Title", "one"});
     drill.platform.files["q01.wav"] = "RIFF";
     drill.openQuestions(questionBlocks(2));
@@ -42,7 +42,7 @@ TEST(ListenHint, ListenPlaysAndHintShowsTheTranslationLineWithoutAMiss) {
 // Question 1 comes back from its first blank, the earlier answer counted; alone, it comes back with a
 // fresh draw.
 TEST(Skip, BringsAQuestionBackFromItsFirstBlank) {
-    RunDrill drill;
+    Drill drill;
     drill.openQuestions({"___ and ___", "#a#b#c", "1 2", "Q2 ___", "#a#b", "1"});
     RunState& run = drill.program.Run;
     drill.answerRight();

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "fake/RunFixtures.h"
+#include "fake/Drill.h"
 
 namespace {
 
 // Listen, Hint, a miss and Skip leave the counters and the progress as they were.
 TEST(Presentation, ProgressGrowsOnlyForQuestionsAnsweredWithoutAMiss) {
-    RunDrill drill;
+    Drill drill;
     drill.platform.files["q02.wav"] = "RIFF";
     drill.writeFile("qjp.txt", {"Title", "one", "two"});
     drill.openQuestions(questionBlocks(3));
@@ -33,7 +33,7 @@ TEST(Presentation, ProgressGrowsOnlyForQuestionsAnsweredWithoutAMiss) {
 
 // Question 7 has a picture and a sound; question 10 a sound and a picture that cannot be read.
 TEST(Presentation, MediaNamesUseTheTwoDigitNumberAndPicturesShowInTheirOwnSize) {
-    RunDrill drill;
+    Drill drill;
     drill.platform.files["pics/p07.bmp"] = drill.platform.files["pics/p10.bmp"] = "BM";
     drill.platform.pictures["pics/p07.bmp"] = {64, 48};
     drill.platform.unreadable.insert("pics/p10.bmp");
@@ -57,7 +57,7 @@ TEST(Presentation, MediaNamesUseTheTwoDigitNumberAndPicturesShowInTheirOwnSize) 
 // Column 2 stands right of the widest of choices 1-6 as written, column 3 right of the widest of 7-12,
 // 10 pixels a byte; fewer choices hide the buttons of the question before.
 TEST(Presentation, ChoiceColumnsAndButtons) {
-    RunDrill drill;
+    Drill drill;
     drill.platform.drawChoice(8); // moves the 12-byte choice into column 2
     drill.openQuestions({"___", "#a#bb#abcdefghijkl#d#e#f#twentybytesxxxxxxxxx#h", "3", //
                          "___", "#a#b#abc#d#e#f", "1",                                  //

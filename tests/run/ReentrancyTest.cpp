@@ -2,24 +2,24 @@
 
 #include <tuple>
 
-#include "fake/RunFixtures.h"
+#include "fake/Drill.h"
 
 namespace {
 
 // Input that would move the run on, given in each wait of a completed question (named by the length of
 // its first wait: translation 100, acknowledgement loop 700, pause 800 ms), of a middle and a last question.
 TEST(Reentrancy, InputDuringTheWaitsMovesTheRunOnOnceAndWritesOneRecord) {
-    const std::vector<std::pair<std::string, std::function<void(RunDrill&)>>> inputs = {
-        {"click", [](RunDrill& drill) { drill.click(choiceNumber(drill.key())); }},
-        {"key", [](RunDrill& drill) { drill.answerRight(); }},
-        {"skip", [](RunDrill& drill) { drill.skip(); }},
-        {"open", [](RunDrill& drill) { drill.open("q.m7"); }},
+    const std::vector<std::pair<std::string, std::function<void(Drill&)>>> inputs = {
+        {"click", [](Drill& drill) { drill.click(choiceNumber(drill.key())); }},
+        {"key", [](Drill& drill) { drill.answerRight(); }},
+        {"skip", [](Drill& drill) { drill.skip(); }},
+        {"open", [](Drill& drill) { drill.open("q.m7"); }},
     };
     for (int questions : {3, 1}) {
         for (std::uint32_t wait : {100u, 700u, 800u}) {
             for (const auto& [name, give] : inputs) {
                 SCOPED_TRACE(name + " in " + std::to_string(wait) + " of " + std::to_string(questions));
-                RunDrill drill;
+                Drill drill;
                 if (wait == 100)
                     drill.writeFile("qjp.txt", {"Title", "one"});
                 drill.openQuestions(questionBlocks(questions));
@@ -51,7 +51,7 @@ TEST(Reentrancy, InputDuringTheWaitsMovesTheRunOnOnceAndWritesOneRecord) {
 // Before Open, in the congratulation box and after it nothing answers, skips or listens; Hint works
 // from the end on, with the last question's translation.
 TEST(Reentrancy, InputDoesNothingBeforeOpenAndAfterTheEnd) {
-    RunDrill drill;
+    Drill drill;
     drill.platform.files["00.wav"] = drill.platform.files["q01.wav"] = "RIFF"; // Listen's names before and after Open
     drill.writeFile("qjp.txt", {"Title", "one"});
     auto everything = [&](bool hint) {

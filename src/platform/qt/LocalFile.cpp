@@ -87,7 +87,14 @@ std::string localFileName(const std::string& sjisName) {
         return utf8;
     if (pathExists(sjisName))
         return sjisName;
-    return encodeCp932(utf8) == sjisName ? utf8 : sjisName;
+    // A file still to be made goes into a folder that exists: a folder from the file system (the
+    // program's own) comes back as its own bytes, which may also read as Shift-JIS ("josé" does).
+    bool lossless = encodeCp932(utf8) == sjisName;
+    if (lossless && pathExists(folderOf(utf8)))
+        return utf8;
+    if (pathExists(folderOf(sjisName)))
+        return sjisName;
+    return lossless ? utf8 : sjisName;
 }
 
 std::string sjisFileName(const std::string& localName) {

@@ -6,7 +6,8 @@
 // File names reach the platform as Shift-JIS bytes; the file system holds UTF-8 names.
 
 // The name to use on disk: the UTF-8 spelling when such a file exists, else the raw bytes when that
-// file exists; for a file still to be made, the UTF-8 spelling unless it would lose bytes.
+// file exists; for a file still to be made, the spelling whose folder exists, UTF-8 first unless it
+// would lose bytes.
 std::string localFileName(const std::string& sjisName);
 
 // A name from the file system as Shift-JIS; the raw bytes when Shift-JIS cannot hold it, since

@@ -166,6 +166,16 @@ std::string QtPlatform::enterFolderOf(const std::string& localName) {
     return sjisFileName(full.string());
 }
 
+std::string QtPlatform::currentFolder() {
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
+}
+
+void QtPlatform::setCurrentFolder(const std::string& folder) {
+    if (!folder.empty())
+        static_cast<void>(::chdir(folder.c_str()));
+}
+
 void QtPlatform::showHelpContents(const std::string& helpFile) {
     if (!m_helpViewer)
         m_helpViewer = std::make_unique<HelpViewer>();

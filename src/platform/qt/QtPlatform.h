@@ -42,6 +42,8 @@ public:
     void errorBox(const std::string& text) override;
     void internalErrorBox(const std::string& text) override;
     std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) override;
+    std::string currentFolder() override;
+    void setCurrentFolder(const std::string& folder) override;
     void showHelpContents(const std::string& helpFile) override;
     void quitHelp(const std::string& helpFile) override;
     void showResultsHistory(const ResultsHistory& history) override;

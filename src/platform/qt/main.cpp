@@ -9,6 +9,7 @@
 #include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/MainWindowView.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtTranslations.h"
 
 int main(int argc, char** argv) {
     // Read before Qt starts, so --help, --version and --check need no display.
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QM7W"));
     registerFontSubstitutions();
+    useJapaneseQtTexts();
 
     QtPlatform platform;
     Program program(platform);
@@ -44,7 +46,10 @@ int main(int argc, char** argv) {
         // Once the window is up, as if the file had been chosen in the open dialog.
         QTimer::singleShot(0, &window, [&] {
             RunHandler(program, "OpenQuestionFile",
-                       [&] { OpenQuestionFile(program, platform.enterFolderOf(*command.file)); });
+                       [&] {
+                           std::string folder = platform.currentFolder();
+                           OpenQuestionFile(program, platform.enterFolderOf(*command.file), folder);
+                       });
         });
     }
     int status = QApplication::exec();
