@@ -45,11 +45,10 @@ int main(int argc, char** argv) {
     if (command.file) {
         // Once the window is up, as if the file had been chosen in the open dialog.
         QTimer::singleShot(0, &window, [&] {
-            RunHandler(program, "OpenQuestionFile",
-                       [&] {
-                           std::string folder = platform.currentFolder();
-                           OpenQuestionFile(program, platform.enterFolderOf(*command.file), folder);
-                       });
+            RunHandler(program, "OpenQuestionFile", [&] {
+                std::string folder = platform.currentFolder();
+                OpenQuestionFile(program, platform.enterFolderOf(*command.file), folder);
+            });
         });
     }
     int status = QApplication::exec();
