@@ -106,6 +106,9 @@ open_file() {
     wait_for 10 find_window "$OPEN_DIALOG" >/dev/null || return 1
     xdotool windowfocus --sync "$(find_window "$OPEN_DIALOG")" type --delay 5 "$1"
     xdotool key Return
+    wait_for 3 no_window "$OPEN_DIALOG" && return
+    # The file name box's completion list took the first Return.
+    xdotool key Return
     wait_for 5 no_window "$OPEN_DIALOG"
 }
 

@@ -4,7 +4,7 @@
 
 test_program_folders() {
     local name folder t
-    printf '%s\r\n' "One" "one" "I ___ a ___." "#am#student#is" "1 2" >"$WORK/one.m7"
+    printf '%s\r\n' "One" "one" "/R" "I ___ a ___." "#am#student#is" "1 2" >"$WORK/one.m7"
     # The second name is "あソ" in Shift-JIS bytes, as an old archive unpacks it.
     for name in "josé-Ω" $'\x82\xa0\x83\x5c'; do
         t="program folder $(printf '%q' "$name")"
