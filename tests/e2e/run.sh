@@ -30,7 +30,13 @@ source "$HERE/desktop.sh"
 source "$HERE/window_tests.sh"
 source "$HERE/program_folder.sh"
 
-trap 'stop_program; kill $XVFB_PID 2>/dev/null; rm -rf "$WORK"' EXIT
+XVFB_PID=
+cleanup() {
+    stop_program
+    [[ -n $XVFB_PID ]] && kill "$XVFB_PID" 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
 if start_screen; then
     for test in test_full_run test_refused_file test_program_folders; do
         "$test"
