@@ -50,8 +50,12 @@ start_program() {
     wait_for 10 find_window Mn1 >/dev/null && W=$(find_window Mn1)
 }
 
+program_running() {
+    kill -0 "$APP_PID" 2>/dev/null
+}
+
 program_ended() {
-    ! kill -0 "$APP_PID" 2>/dev/null
+    ! program_running
 }
 
 # Waits up to $1 seconds for the program to end and checks that it ended well.
