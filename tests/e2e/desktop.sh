@@ -129,7 +129,7 @@ close_box() {
 
 # Xvfb picks a free display number itself and writes it to file descriptor 3.
 start_screen() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     wait_for 10 test -s "$WORK/display" || return 1
     DISPLAY=:$(head -n 1 "$WORK/display")
