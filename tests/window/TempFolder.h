@@ -13,15 +13,13 @@ public:
         std::string pattern = (std::filesystem::temp_directory_path() / "qm7w-test-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
             throw std::runtime_error("cannot make a temporary folder");
-        m_path = pattern;
-        std::filesystem::current_path(m_path);
+        std::filesystem::current_path(m_path = pattern);
     }
     ~TempFolder() {
         std::filesystem::current_path(m_previous);
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
     }
-
     const std::filesystem::path& path() const { return m_path; }
     // Writes a file under a name of raw bytes.
     void write(const std::string& name, const std::string& bytes) const {
@@ -29,6 +27,5 @@ public:
     }
 
 private:
-    std::filesystem::path m_previous = std::filesystem::current_path();
-    std::filesystem::path m_path;
+    std::filesystem::path m_previous = std::filesystem::current_path(), m_path;
 };
