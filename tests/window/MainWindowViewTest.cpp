@@ -36,7 +36,7 @@ public:
 class MainWindow : public testing::Test {
 protected:
     MainWindow() {
-        program.Run.ProgramDir = folder.path().string() + "/"; // the results log stays in the test's folder
+        program.Run.ProgramDir = folder.path.string() + "/"; // the results log stays in the test's folder
         // One question with one blank; the choices keep the file's order, so "1" is right.
         drill("テスト\r\ntest\r\n/R\r\n私は___です。\r\n#学生#先生#医者\r\n1\r\n");
         platform.setMainWindow(view.get());

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     // A results log that lands in the learner's data folder lands in one of the test's own.
     TempFolder data;
-    setenv("XDG_DATA_HOME", data.path().c_str(), 1);
+    setenv("XDG_DATA_HOME", data.path.c_str(), 1);
     QApplication application(argc, argv);
     registerFontSubstitutions();
     testing::InitGoogleTest(&argc, argv);
