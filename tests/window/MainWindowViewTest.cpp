@@ -140,8 +140,7 @@ TEST_F(MainWindow, EveryButtonReachesItsHandlerAndNoTextOrKeyIsCovered) {
     click("BtnNext");
     EXPECT_EQ(program.Run.NextPressed, 1);
     click("SpdBtn0");
-    ASSERT_NE(platform.helpViewer(), nullptr);
-    EXPECT_TRUE(platform.helpViewer()->isVisible());
+    EXPECT_TRUE(platform.helpViewer() && platform.helpViewer()->isVisible());
     platform.chooseFileAnswer = [&]() -> std::optional<std::string> {
         click("SpdBtn2"); // an exit during another handler closes once that one has returned
         QApplication::processEvents();
@@ -153,8 +152,7 @@ TEST_F(MainWindow, EveryButtonReachesItsHandlerAndNoTextOrKeyIsCovered) {
 }
 
 TEST_F(MainWindow, KeysGoWhereTheFocusLetsThemAlsoWithShift) {
-    EXPECT_FALSE(memo()->testAttribute(Qt::WA_InputMethodEnabled));
-    EXPECT_FALSE(view->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_FALSE(memo()->testAttribute(Qt::WA_InputMethodEnabled) || view->testAttribute(Qt::WA_InputMethodEnabled));
     widget("Sel4")->setFocus();
     QTest::keyClick(widget("Sel4"), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), widget("Sel1"));
