@@ -1,24 +1,42 @@
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
 #include <QFontInfo>
+#include <QLabel>
+#include <QLineSeries>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
-#include <string>
-#include <vector>
 
-#include "QStringPrinter.h"
 #include "TempFolder.h"
-#include "TestPlatform.h"
 #include "app/Program.h"
 #include "platform/Cp932.h"
 #include "platform/qt/MainWindowView.h"
+#include "platform/qt/QtPlatform.h"
 
 namespace {
+
+// The real platform, except that boxes are recorded instead of waiting for a click, and the open
+// dialog answers what the test says.
+class TestPlatform : public QtPlatform {
+public:
+    void messageBox(const std::string& text) override { messages.push_back(text); }
+    void errorBox(const std::string& text) override { errors.push_back(text); }
+    void internalErrorBox(const std::string& text) override { errors.push_back(text); }
+    std::optional<std::string> chooseFile(const std::string&, const std::string&) override {
+        return chooseFileAnswer ? chooseFileAnswer() : std::nullopt;
+    }
+    std::vector<std::string> messages, errors;
+    std::function<std::optional<std::string>()> chooseFileAnswer;
+};
 
 class MainWindow : public testing::Test {
 protected:
     MainWindow() {
+        program.Run.ProgramDir = folder.path.string() + "/"; // the results log stays in the test's folder
         // One question with one blank; the choices keep the file's order, so "1" is right.
         drill("テスト\r\ntest\r\n/R\r\n私は___です。\r\n#学生#先生#医者\r\n1\r\n");
         platform.setMainWindow(view.get());
@@ -35,6 +53,7 @@ protected:
     QString text(const std::string& name) { return widget(name)->property("text").toString(); }
     QString selected() { return memo()->textCursor().selectedText(); }
     void click(const std::string& name) { QTest::mouseClick(widget(name), Qt::LeftButton); }
+    template <typename W> W* historyPart(const char* name) { return platform.resultsHistory()->findChild<W*>(name); }
     // Every shown button, and every label with a caption unless told, is drawn whole: the window shows the
     // widget's own pixels in its place, so nothing lies over it.
     void expectDrawnWhole(bool labels = true) {
@@ -60,13 +79,11 @@ protected:
 TEST_F(MainWindow, WidgetsFollowTheModelAtOnce) {
     for (const Face& face : faces::All)
         EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8(face.name))).family(), face.installed) << face.name;
-    for (const Control* control : program.Mn1.controls()) {
-        QWidget* shown = widget(control->name());
-        if (control->kind() != ControlKind::Label || !control->autoSize())
-            continue;
-        EXPECT_EQ(shown->pos(), QPoint(control->left(), control->top())) << control->name();
-        EXPECT_NEAR(shown->width(), control->caption().empty() ? 0 : control->width(), 3) << control->name();
-    }
+    for (const Control* c : program.Mn1.controls())
+        if (c->kind() == ControlKind::Label && c->autoSize()) {
+            EXPECT_EQ(widget(c->name())->pos(), QPoint(c->left(), c->top())) << c->name();
+            EXPECT_NEAR(widget(c->name())->width(), c->caption().empty() ? 0 : c->width(), 3) << c->name();
+        }
     program.Mn1.shGauge2.setWidth(-4); // never drawn inside out
     EXPECT_EQ(widget("shGauge2")->geometry(), QRect(132, 384, 0, 17));
     ASSERT_TRUE(QImage(60, 40, QImage::Format_RGB32).save(QStringLiteral("絵01.bmp"), "BMP"));
@@ -78,26 +95,31 @@ TEST_F(MainWindow, WidgetsFollowTheModelAtOnce) {
     program.Mn1.Label(14).setCaption(sjis("選択肢"));
     ASSERT_TRUE(widget("Label14")->geometry().contains(538, 235));
     EXPECT_EQ(view->childAt(538, 235), widget("GF1"));
-    view->resize(400, 300); // only the toolbar panel follows the width
-    EXPECT_EQ(widget("PnlOpe")->width(), 400);
 }
 
-// Every tool button, choice button and Enter reaches its own handler, each seen by what it does.
-TEST_F(MainWindow, EveryButtonReachesItsHandler) {
+// Every tool button, choice button and Enter reaches its own handler, each seen by what it does. From
+// seventeen choices, past seven whose long one runs past the place of the third column, to the end, every
+// key and every text stays whole, and a long text that runs under a column leaves its keys on top.
+TEST_F(MainWindow, EveryButtonReachesItsHandlerAndNoTextOrKeyIsCovered) {
     std::string choices;
     for (int n = 1; n <= 17; ++n)
         choices += "#c" + std::to_string(n);
-    drill("テスト\r\nq\r\n/R\r\nQ1 ___ ___\r\n" + choices + "\r\nH 1\r\nQ2 ___\r\n#x#y\r\n1\r\n");
+    drill("テスト\r\nq\r\n/R\r\nQ1 ___ ___\r\n" + choices +
+          "\r\nH 1\r\nQ2 ___\r\n#a#b#c#d#e#f#the most interesting\r\n1\r\n");
     folder.write("qjp.txt", sjis("テスト\r\n訳一\r\n訳二\r\n"));
     folder.write("q01.wav", "RIFF damaged");
     click("SpdBtn1");
     ASSERT_EQ(memo()->toPlainText(), QStringLiteral("Q1 ___ ___\n"));
+    expectDrawnWhole();
     for (int n = 1; n <= 16; ++n) {
         click("Sel" + std::to_string(n));
         EXPECT_EQ(selected(), QStringLiteral("c%1").arg(n));
     }
     click("Sel17");
     EXPECT_EQ(memo()->toPlainText(), QStringLiteral("Q1 c17 ___\n"));
+    program.Mn1.Label(1).setCaption("one hundred and seventeen thousand");
+    ASSERT_GT(widget("Label1")->geometry().right(), widget("Sel13")->geometry().right());
+    expectDrawnWhole(false);
     click("SpdBtn5");
     EXPECT_EQ(program.Run.SoundOn, 0);
     click("SpdBtn4");
@@ -107,26 +129,33 @@ TEST_F(MainWindow, EveryButtonReachesItsHandler) {
     click("SpdBtn6"); // the damaged sound cannot be opened
     EXPECT_EQ(platform.errors.size(), 1u);
     click("SpdBtn3");
-    EXPECT_EQ(memo()->toPlainText(), QStringLiteral("Q2 ___\n"));
+    ASSERT_EQ(memo()->toPlainText(), QStringLiteral("Q2 ___\n"));
+    expectDrawnWhole();
+    for (const char* answer : {"Sel1", "Sel17", "Sel1"})
+        click(answer);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(text("Label1").startsWith(QStringLiteral("　　正解率:")));
+    expectDrawnWhole();
     program.Mn1.BtnNext.setVisible(true);
     click("BtnNext");
     EXPECT_EQ(program.Run.NextPressed, 1);
     click("SpdBtn0");
-    ASSERT_NE(platform.helpViewer(), nullptr);
-    EXPECT_TRUE(platform.helpViewer()->isVisible());
-    click("SpdBtn2");
-    QApplication::processEvents();
+    EXPECT_TRUE(platform.helpViewer() && platform.helpViewer()->isVisible());
+    platform.chooseFileAnswer = [&]() -> std::optional<std::string> {
+        click("SpdBtn2"); // an exit during another handler closes once that one has returned
+        QApplication::processEvents();
+        EXPECT_TRUE(view->isVisible());
+        return std::nullopt;
+    };
+    click("SpdBtn1");
     EXPECT_FALSE(view->isVisible());
 }
 
 TEST_F(MainWindow, KeysGoWhereTheFocusLetsThemAlsoWithShift) {
-    EXPECT_FALSE(memo()->testAttribute(Qt::WA_InputMethodEnabled));
-    EXPECT_FALSE(view->testAttribute(Qt::WA_InputMethodEnabled));
-    widget("Sel1")->setFocus();
-    for (const char* next : {"Sel2", "Sel3", "Sel4", "Sel1"}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), widget(next)) << next;
-    }
+    EXPECT_FALSE(memo()->testAttribute(Qt::WA_InputMethodEnabled) || view->testAttribute(Qt::WA_InputMethodEnabled));
+    widget("Sel4")->setFocus();
+    QTest::keyClick(widget("Sel4"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), widget("Sel1"));
     click("SpdBtn1");
     click("SpdBtn5"); // sound off, so the correct answer only pauses
     EXPECT_TRUE(memo()->hasFocus());
@@ -146,7 +175,6 @@ TEST_F(MainWindow, KeysGoWhereTheFocusLetsThemAlsoWithShift) {
     QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_EQ(text("kakunin"), QStringLiteral("OK"));
     EXPECT_EQ(platform.messages, std::vector<std::string>{sjis("おめでとう！ すべて終了しました！")});
-
     // The window goes while the memo has the focus: its last focus changes must not reach it.
     memo()->setFocus();
     platform.setMainWindow(nullptr);
@@ -154,37 +182,50 @@ TEST_F(MainWindow, KeysGoWhereTheFocusLetsThemAlsoWithShift) {
     EXPECT_EQ(program.Mn1.focused(), &program.Mn1.Toi);
 }
 
-// Seventeen choices, then seven whose long one runs past the place of the third column, then the end:
-// every key and every text stays whole, and a long text that runs under a column leaves its keys on top.
-TEST_F(MainWindow, NoTextOrKeyIsCoveredFromSeventeenChoicesToTheEnd) {
-    drill("テスト\r\nq\r\n/R\r\nQ1 ___\r\n#one#two#three#four#five#six#seven#eight#nine#ten#eleven#twelve#"
-          "thirteen#fourteen#fifteen#sixteen#seventeen\r\n1\r\nQ2 ___\r\n#a#b#c#d#e#f#the most interesting\r\n1\r\n");
+// An unreadable log is said so; a run finished while the window is open joins the log's runs, shown per
+// drill with the figures of each record; the button brings the same window back, still on its drill.
+TEST_F(MainWindow, HistoryShowsTheChosenDrillsRunsAndFollowsFinishedOnes) {
+    platform.showResultsHistory(ResultsHistory{{}, {}, sjis("ﾌｧｲﾙ QM7Kekka.DAT は開けません")});
+    ResultsHistoryWindow* shown = platform.resultsHistory();
+    auto* note = historyPart<QLabel>("note");
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), QStringLiteral("成績の記録を読めません: ﾌｧｲﾙ QM7Kekka.DAT は開けません"));
+    folder.write("QM7Kekka.DAT", "261206 005058-010203,600020023003020abc\r\n" +
+                                     sjis("261206 090000-090130,090010009001010九九\r\n") +
+                                     "261207 011000-011205,125020010000020abc\r\n");
     click("SpdBtn1");
-    click("SpdBtn5");
-    expectDrawnWhole();
-    program.Mn1.Label(1).setCaption("one hundred and seventeen thousand");
-    ASSERT_GT(widget("Label1")->geometry().right(), widget("Sel13")->geometry().right());
-    expectDrawnWhole(false);
-    QTest::keyClick(memo(), Qt::Key_1);
-    ASSERT_EQ(memo()->toPlainText(), QStringLiteral("Q2 ___\n"));
-    expectDrawnWhole();
-    QTest::keyClick(memo(), Qt::Key_1);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(text("Label1"), QStringLiteral("　　正解率:  100.00 %"));
-    expectDrawnWhole();
-}
-
-TEST_F(MainWindow, ExitDuringAnotherHandlerClosesOnceThatHandlerHasReturned) {
-    bool visibleInside = false;
-    platform.chooseFileAnswer = [&]() -> std::optional<std::string> {
-        click("SpdBtn2");
-        QApplication::processEvents();
-        visibleInside = view->isVisible();
-        return std::nullopt;
-    };
-    click("SpdBtn1");
-    EXPECT_TRUE(visibleInside);
-    EXPECT_FALSE(view->isVisible());
+    click("SpdBtn5"); // sound off: only a pause
+    click("Sel1");
+    EXPECT_EQ(platform.messages.size(), 1u) << "the congratulation";
+    EXPECT_FALSE(note->isVisible());
+    auto* drills = historyPart<QComboBox>("drills");
+    ASSERT_EQ(drills->count(), 4);
+    EXPECT_EQ(drills->itemText(0) + drills->itemText(1) + drills->itemText(2) + drills->itemText(3),
+              QStringLiteral("test（1回）abc（2回）九九（1回）すべて（4回）"));
+    drills->setCurrentIndex(1);
+    auto* table = historyPart<QTableWidget>("runs");
+    ASSERT_EQ(table->rowCount(), 2);
+    QStringList cells;
+    for (int c = 0; c < table->columnCount(); ++c)
+        cells << table->item(1, c)->text();
+    EXPECT_EQ(cells, QStringList({"2026/12/07", "01:10:00", "01:12:05", "2:05", "20", "10", "0", "100.00", "4.80"}));
+    QChart* chart = historyPart<QChartView>("chart")->chart();
+    ASSERT_EQ(chart->series().size(), 2);
+    auto* rates = static_cast<QLineSeries*>(chart->series()[0]);
+    ASSERT_EQ(rates->count(), 2);
+    EXPECT_NEAR(rates->at(0).y(), 88.46, 0.01);
+    EXPECT_NEAR(static_cast<QLineSeries*>(chart->series()[1])->at(1).y(), 4.8, 1e-9);
+    EXPECT_LT(rates->at(0).x(), rates->at(1).x()); // in time order on the date axis
+    drills->setCurrentIndex(2);
+    EXPECT_EQ(table->rowCount(), 1);
+    drills->setCurrentIndex(3);
+    ASSERT_EQ(table->rowCount(), 4);
+    EXPECT_EQ(table->item(1, table->columnCount() - 1)->text(),
+              QStringLiteral("九九")); // every drill: which one each run was
+    shown->hide();
+    click("SpdBtn8");
+    EXPECT_TRUE(platform.resultsHistory() == shown && shown->isVisible() && drills->currentIndex() == 3);
+    EXPECT_TRUE(platform.errors.empty());
 }
 
 } // namespace
