@@ -110,7 +110,7 @@ if start_installed "$WORK/drills/directives.m7" && wait_for 10 kakunin_is "$YELL
     sleep 0.5
     xdotool windowraise "$W" # above the help window, which may cover the exit button
     click "${EXIT_BUTTON[@]}"
-    check "$t: the exit button ends the program" wait_program_end 10
+    check "$t: the exit button ends the program" wait_for 10 program_ended
     log=$WORK/home/.local/share/qm7w/QM7Kekka.DAT
     check "$t: exactly one record in ~/.local/share/qm7w/QM7Kekka.DAT" one_record "$log"
     expect_eq "$t: nothing else in the data folder" "$(ls -A "${log%/*}")" QM7Kekka.DAT
