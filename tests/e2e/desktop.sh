@@ -1,5 +1,6 @@
 # Shared by run.sh and package.sh: PASS/FAIL lines, and the real program on a virtual screen driven as
-# a learner would and seen through screenshots. The caller sets BUILD (or its own start) and WORK.
+# a learner would and seen through screenshots. Sourced with ROOT and WORK set; BUILD and FAKETIME_LIB
+# are needed by start_program alone.
 source "$ROOT/tools/sound-server.sh"
 PASSED=0 FAILED=0 APP_PID= W= XVFB_PID=
 RUNTIME=$WORK/runtime
