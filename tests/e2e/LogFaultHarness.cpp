@@ -1,13 +1,8 @@
-// Replaces a results log through the program's own file code, so a test can kill it or starve it at any
-// point of the write and then look at what is left on disk.
-//
-//   qm7_log_fault_harness write <log> <a|b>   replaces the log once with the contents of that name
-//   qm7_log_fault_harness loop <log>          replaces it with b, a, b, a, ... until killed; says "ready"
-//                                             on standard output before the first replacement
-//   qm7_log_fault_harness record <folder> <base>  appends a finished run's record to the log in that folder
-//                                             as the program does at the end of a run
-//
-// Exit status: 0 done, 1 the replacement failed (its message on standard error), 2 wrong arguments.
+// Writes a results log through the program's own file code, for log_fault.py to kill or starve:
+//   write <log> <a|b>        replaces the log once with that version
+//   loop <log>               says "ready", then replaces it with b, a, b, a, ... until killed
+//   record <folder> <base>   appends a finished run's record as the program does at the end of a run
+// Exit status: 0 done, 1 the write failed (its message on standard error), 2 wrong arguments.
 
 #include <cstdio>
 #include <iostream>
@@ -25,10 +20,9 @@ namespace {
 LineList fullLog(char version) {
     LineList log;
     for (int i = 0; i < 201; ++i) {
-        int seconds = version == 'a' ? i : 999 - i;
         char record[64];
         std::snprintf(record, sizeof record, "261206 0050%02d-0101%02d,%03d020%03d003020drill-%c-%03d", i % 60,
-                      (i + 7) % 60, seconds, (i * 7) % 1000, version, i);
+                      (i + 7) % 60, version == 'a' ? i : 999 - i, (i * 7) % 1000, version, i);
         log.add(record);
     }
     return log;
@@ -38,31 +32,27 @@ LineList fullLog(char version) {
 
 int main(int argc, char** argv) {
     std::string mode = argc > 1 ? argv[1] : "";
-    bool write = mode == "write" && argc == 4 && (std::string(argv[3]) == "a" || std::string(argv[3]) == "b");
-    bool record = mode == "record" && argc == 4;
-    if (!write && !record && !(mode == "loop" && argc == 3)) {
+    if (argc != (mode == "loop" ? 3 : 4) || (mode != "write" && mode != "loop" && mode != "record")) {
         std::cerr << "usage: qm7_log_fault_harness write <log> <a|b> | loop <log> | record <folder> <base>\n";
         return 2;
     }
     QtPlatform platform;
-    std::string log = argv[2];
     try {
-        if (record) {
+        if (mode == "record") {
             Program program(platform);
-            program.Run.ProgramDir = log + "/";
+            program.Run.ProgramDir = argv[2] + std::string("/");
             program.Run.RunTag = "261206 005058#" + std::string(argv[3]);
             program.Run.RunStartTick = platform.tickCount();
             WriteResultsRecord(program);
-            return 0;
+        } else if (mode == "write") {
+            fullLog(argv[3][0]).saveToFile(platform, argv[2]);
+        } else {
+            const LineList versions[] = {fullLog('b'), fullLog('a')};
+            std::cout << "ready" << std::endl;
+            for (int next = 0;; next ^= 1)
+                versions[next].saveToFile(platform, argv[2]);
         }
-        if (write) {
-            fullLog(argv[3][0]).saveToFile(platform, log);
-            return 0;
-        }
-        const LineList versions[] = {fullLog('b'), fullLog('a')};
-        std::cout << "ready" << std::endl;
-        for (int next = 0;; next ^= 1)
-            versions[next].saveToFile(platform, argv[2]);
+        return 0;
     } catch (const AppError& error) {
         std::cerr << error.what() << '\n';
         return 1;

@@ -1,137 +1,120 @@
-# Drives the real program on the virtual screen as a learner would and looks at it through screenshots.
-# Sourced by run.sh, which sets BUILD, WORK, SHOTS, RUNTIME and DISPLAY.
+# Shared by run.sh and package.sh: PASS/FAIL lines, and the real program on a virtual screen driven as
+# a learner would and seen through screenshots. Sourced with ROOT and WORK set; BUILD and FAKETIME_LIB
+# are needed by start_program alone.
+source "$ROOT/tools/sound-server.sh"
+PASSED=0 FAILED=0 APP_PID= W= XVFB_PID=
+RUNTIME=$WORK/runtime
+mkdir -m 700 "$RUNTIME"
+trap 'stop_program; stop_sound_server; [[ -n $XVFB_PID ]] && kill $XVFB_PID; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
 
 # Places inside the main window's client area.
-OPEN_BUTTON=(148 12)
-EXIT_BUTTON=(188 12)
-SKIP_BUTTON=(244 12)
-HINT_BUTTON=(508 12)
-KAKUNIN=(600 194)
-YELLOW=255,255,0
-RED=255,0,0
-GREEN=0,128,0
+OPEN_BUTTON=(148 12) EXIT_BUTTON=(188 12) SKIP_BUTTON=(244 12) SOUND_BUTTON=(332 12) HINT_BUTTON=(508 12)
+YELLOW=255,255,0 RED=255,0,0 GREEN=0,128,0
 # Qt's open dialog is titled "開く", which xdotool reads as Latin-1 bytes: the window named neither Mn1 nor QM7W.
 OPEN_DIALOG='[^MQ].*'
-APP_PID=
-W=
+
+pass() { echo "PASS $*" && PASSED=$((PASSED + 1)); }
+fail() { echo "FAIL $*" && FAILED=$((FAILED + 1)); }
+check() { if "${@:2}"; then pass "$1"; else fail "$1"; fi; }
+expect_eq() { if [[ $2 == "$3" ]]; then pass "$1"; else fail "$1: got \"$2\", expected \"$3\""; fi; }
+finish() {
+    echo "$PASSED passed, $FAILED failed"
+    ((FAILED == 0))
+    exit
+}
 
 # Runs a command every tenth of a second until it succeeds or $1 seconds have passed.
 wait_for() {
     local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
+    until "${@:2}"; do
         ((SECONDS < deadline)) || return 1
         sleep 0.1
     done
 }
 
-find_window() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .
-}
+find_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
+no_window() { ! find_window "$1" >/dev/null; }
+window_up() { wait_for 10 find_window Mn1 >/dev/null && W=$(find_window Mn1); }
 
-no_window() {
-    ! find_window "$1" >/dev/null
-}
-
-# The program keeps its results log beside itself, so every test runs a copy of its own in folder $1.
-install_program() {
-    mkdir -p "$1"
-    cp "$BUILD"/src/platform/qt/{qm7w,pinpon.wav,buzz.wav,Qm7wh.hlp} "$1/"
-}
-
-# Starts the copy in folder $1 and waits for its window; with $2 ("2026-12-06 00:50:58") its clock
-# starts at that local time.
+# Starts a copy of the program in folder $1, where it keeps its results log; with $2 ("2026-12-06
+# 00:50:58") its clock starts at that local time.
 start_program() {
     local environment=(SDL_AUDIODRIVER="${SOUND_DRIVER:-dummy}" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RUNTIME")
     [[ -n ${2:-} ]] && environment+=(LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$2")
+    mkdir -p "$1" && cp "$BUILD"/src/platform/qt/{qm7w,pinpon.wav,buzz.wav,Qm7wh.hlp} "$1/"
     (cd "$1" && exec env "${environment[@]}" ./qm7w >"$WORK/program.out" 2>&1) &
     APP_PID=$!
-    W=
-    wait_for 10 find_window Mn1 >/dev/null && W=$(find_window Mn1)
+    window_up || { grep -av ALSA "$WORK/program.out" | tail -n 3 >&2 && false; }
 }
 
-program_running() {
-    kill -0 "$APP_PID" 2>/dev/null
-}
-
-program_ended() {
-    ! program_running
-}
-
-# Waits up to $1 seconds for the program to end and checks that it ended well.
-ended_well() {
-    wait_for "$1" program_ended && wait "$APP_PID"
-}
-
-stop_program() {
-    [[ -n $APP_PID ]] && ! program_ended && kill "$APP_PID" && wait "$APP_PID" 2>/dev/null
-    APP_PID=
-}
-
-click() {
-    xdotool mousemove --window "$W" "$1" "$2" click 1
-}
-
-# Keys go where the program has put its keyboard focus (the question memo, or Enter in its loop).
-press() {
-    xdotool windowfocus --sync "$W" key "$@"
-}
-
-# A region of the main window: "%k" its number of colours, "%#" a signature of its pixels.
-region() {
-    import -window "$W" png:- 2>/dev/null | convert png:- -crop "${2}x$3+$4+$5" +repage -format "$1" info:-
-}
-
-kakunin_is() {
-    [[ $(import -window "$W" png:- 2>/dev/null | convert png:- -crop "1x1+${KAKUNIN[0]}+${KAKUNIN[1]}" -depth 8 txt:- |
-        sed -nE 's/^0,0: *\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/p') == "$1" ]]
-}
-
-question_number() {
-    region %# 24 13 109 363
-}
-
-enter_shown() {
-    (($(region %k 41 37 8 363) > 2))
-}
-
-# After an answer that completes the question: the next question is on screen, ready for answers.
-next_question_since() {
-    kakunin_is "$YELLOW" && [[ $(question_number) != "$1" ]]
-}
-
-shot() {
-    import -window "${2:-$W}" "$SHOTS/$1.png" 2>/dev/null
-}
-
-# Opens a question file through the open button and the dialog's file name box.
-open_file() {
-    click "${OPEN_BUTTON[@]}"
-    wait_for 10 find_window "$OPEN_DIALOG" >/dev/null || return 1
-    xdotool windowfocus --sync "$(find_window "$OPEN_DIALOG")" type --delay 5 "$1"
-    xdotool key Return
+# Starts the program as start_program does and opens drill $2 through the open button and the dialog.
+start_drill() {
+    start_program "$1" "${3:-}" && click "${OPEN_BUTTON[@]}" && wait_for 10 find_window "$OPEN_DIALOG" >/dev/null &&
+        xdotool windowfocus --sync "$(find_window "$OPEN_DIALOG")" type --delay 5 "$2" && xdotool key Return || return
     wait_for 3 no_window "$OPEN_DIALOG" && return
-    # The file name box's completion list took the first Return.
-    xdotool key Return
+    xdotool key Return # the file name box's completion list took the first one
     wait_for 5 no_window "$OPEN_DIALOG"
 }
 
-# Waits for a message box, screenshots it as $1 and closes it with Return.
+program_running() { kill -0 "$APP_PID" 2>/dev/null; }
+# Waits up to $1 seconds for the program to end and checks that it ended well.
+ended_well() { wait_for "$1" eval '! program_running' && wait "$APP_PID"; }
+stop_program() {
+    [[ -n $APP_PID ]] && program_running && kill "$APP_PID" && wait "$APP_PID" 2>/dev/null
+    APP_PID=
+}
+
+click() { xdotool mousemove --window "$W" "$1" "$2" click 1; }
+# Keys go where the program has put its keyboard focus (the question memo, or Enter in its loop).
+press() { xdotool windowfocus --sync "$W" key "$@"; }
+
+# A region of the main window: "%k" its number of colours, "%#" a signature of its pixels.
+region() { import -window "$W" png:- 2>/dev/null | convert png:- -crop "${2}x$3+$4+$5" +repage -format "$1" info:-; }
+kakunin_is() {
+    [[ $(import -window "$W" png:- 2>/dev/null | convert png:- -crop 1x1+600+194 -depth 8 txt:- |
+        sed -nE 's/^0,0: *\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/p') == "$1" ]]
+}
+first_question() { wait_for 10 kakunin_is "$YELLOW"; }
+question_number() { region %# 24 13 109 363; }
+hint_shown() { (($(region %k 300 13 138 363) > 2)); }
+enter_shown() { (($(region %k 41 37 8 363) > 2)); }
+# The next question is on screen, ready for answers.
+next_question_since() { kakunin_is "$YELLOW" && [[ $(question_number) != "$1" ]]; }
+
+# Answers the question on screen, one key per blank, each after the previous one was taken.
+answer() {
+    local key
+    press "$1"
+    for key in "${@:2}"; do wait_for 5 kakunin_is "$GREEN" && press "$key"; done
+}
+
+# Answers as answer does and waits for the next question.
+answer_next() {
+    local number
+    number=$(question_number)
+    answer "$@" && wait_for 20 next_question_since "$number"
+}
+
+# Waits up to $1 seconds (default 10) for a message box and closes it with Return.
 close_box() {
-    wait_for "${2:-10}" find_window QM7W >/dev/null || return 1
-    local box
-    box=$(find_window QM7W)
-    sleep 0.3 # mapped a moment before it is painted
-    shot "$1" "$box"
-    xdotool windowfocus --sync "$box" key Return
+    wait_for "${1:-10}" find_window QM7W >/dev/null || return 1
+    sleep 0.3 # mapped a moment before it is ready
+    xdotool windowfocus --sync "$(find_window QM7W)" key Return
     wait_for 5 no_window QM7W
+}
+
+# Log $1 holds file $2 byte for byte, then one record matching $3 and CR LF.
+appended_one() {
+    local size added
+    size=$(stat -c %s "$2")
+    added=$(tail -c +$((size + 1)) "$1" && echo x)
+    cmp -s -n "$size" "$1" "$2" && [[ ${added%x} =~ ^$3$'\r\n'$ ]] ||
+        { echo "log: $(printf %q "$(cat "$1")")" && false; }
 }
 
 # Xvfb picks a free display number itself and writes it to file descriptor 3.
 start_screen() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
-    wait_for 10 test -s "$WORK/display" || return 1
-    DISPLAY=:$(head -n 1 "$WORK/display")
-    export DISPLAY
+    wait_for 10 test -s "$WORK/display" && export DISPLAY=:$(head -n 1 "$WORK/display")
 }

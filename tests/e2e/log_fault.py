@@ -1,12 +1,6 @@
-#!/usr/bin/env python3
-"""Fault injection for the results log.
-
-Kills the harness with SIGKILL at random points while it replaces a full log again and again, and
-starves its writes, then checks what a learner would find on disk: the old log or the new one, whole.
-Prints PASS/FAIL lines; exits non-zero when a check failed.
-
-Usage: log_fault.py <qm7_log_fault_harness> [kills]
-"""
+"""Fault injection for the results log: kills the harness at random points while it replaces a full log,
+starves its writes and runs many writers at once, then checks what a learner would find on disk. Prints
+PASS/FAIL lines; exits non-zero when a check failed. Usage: log_fault.py <qm7_log_fault_harness> [kills]"""
 
 import os
 import random
@@ -49,65 +43,60 @@ def write(harness, log, version, limit=None):
     return done.returncode, done.stderr.decode("cp932", errors="replace").strip()
 
 
-def concurrent_test(harness, writers=12):
-    """Programs that finish at the same moment each keep their record; the writer holding the lock
-    removes what a killed writer left, and nothing else."""
-    with tempfile.TemporaryDirectory() as folder:
-        for name in (LOG + ".writing-K1ll3d", LOG + ".backup"):
-            with open(os.path.join(folder, name), "wb") as file:
-                file.write(b"261205 0000\r\n")
-        bases = ["run%02d" % i for i in range(writers)]
-        processes = [subprocess.Popen([harness, "record", folder, base]) for base in bases]
-        statuses = [process.wait(timeout=60) for process in processes]
-        records = read(os.path.join(folder, LOG)).split(b"\r\n")[:-1]
-        kept = sorted(record[36:].decode() for record in records)
-        report(statuses == [0] * writers and kept == bases,
-               "%d programs finishing at once leave %d records, one each" % (writers, len(records)))
-        left = leftovers(folder)
-        report(left == [LOG + ".backup"], "a killed writer's temporary file is removed, the lock file too, "
-               "a file of the learner's own kept: %s" % left)
-
-
-def main():
-    harness, kills = sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 300
-    folder = tempfile.mkdtemp()
+def kill_and_starve(harness, folder, kills):
     log = os.path.join(folder, LOG)
     versions = {}
     for version in "ba":
         write(harness, log, version)
         versions[version] = read(log)
     old, new = versions["a"], versions["b"]
-
     found = {"old": 0, "new": 0, "other": 0}
     rng = random.Random(int(os.environ.get("QM7_FAULT_SEED", time.time_ns())))
     for _ in range(kills):
         process = subprocess.Popen([harness, "loop", log], stdout=subprocess.PIPE)
         process.stdout.readline()  # "ready": the replacing has begun
         time.sleep(rng.uniform(0, 0.020))
-        process.send_signal(signal.SIGKILL)
+        process.kill()
         process.wait()
         process.stdout.close()
         contents = read(log) if os.path.exists(log) else None
         found["old" if contents == old else "new" if contents == new else "other"] += 1
     report(found["other"] == 0, "log killed mid-write %d times: %d left the old log, %d the new one, %d anything else"
            % (kills, found["old"], found["new"], found["other"]))
-    # A kill between making the temporary file and renaming it leaves that file behind: proof that the
-    # kills landed inside the replacing, not only between two replacements.
+    # A kill between making the temporary file and renaming it leaves that file: proof that the kills
+    # landed inside the replacing. The program opens the log by its own name only, so it works beside them.
     report(len(leftovers(folder)) > 0, "%d kills landed inside a replacement" % len(leftovers(folder)))
-    # The program opens the log by its own name only, so the next replacement works beside them.
     status, message = write(harness, log, "a")
     report(status == 0 and read(log) == old, "the next replacement works beside them " + message)
 
     before = leftovers(folder)
     # The new log is about 9.8 KB: the write stops at 4 KB.
     status, message = write(harness, log, "b", limit=4096)
-    report(status == 1 and "を作成できません" in message and LOG in message,
-           "a write cut short by the file size limit is reported (status %d: %s)" % (status, message))
-    report(read(log) == old and leftovers(folder) == before, "the old log is left whole, no temporary file added")
-    subprocess.run(["rm", "-rf", folder])
-    concurrent_test(harness)
-    return 1 if failures else 0
+    report(status == 1 and "を作成できません" in message and LOG in message and read(log) == old
+           and leftovers(folder) == before,
+           "a write cut short by the file size limit is reported, the old log left whole, no temporary file "
+           "added (status %d: %s)" % (status, message))
+
+
+def concurrent(harness, folder, writers=12):
+    """Programs that finish at the same moment each keep their record; the writer holding the lock
+    removes what a killed writer left, and nothing else."""
+    for name in (LOG + ".writing-K1ll3d", LOG + ".backup"):
+        with open(os.path.join(folder, name), "wb") as file:
+            file.write(b"261205 0000\r\n")
+    bases = ["run%02d" % i for i in range(writers)]
+    statuses = [process.wait(timeout=60) for process in
+                [subprocess.Popen([harness, "record", folder, base]) for base in bases]]
+    records = read(os.path.join(folder, LOG)).split(b"\r\n")[:-1]
+    report(statuses == [0] * writers and sorted(record[36:].decode() for record in records) == bases,
+           "%d programs finishing at once leave %d records, one each" % (writers, len(records)))
+    left = leftovers(folder)
+    report(left == [LOG + ".backup"], "a killed writer's temporary file and the lock file removed, a file of "
+           "the learner's own kept: %s" % left)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    with tempfile.TemporaryDirectory() as first, tempfile.TemporaryDirectory() as second:
+        kill_and_starve(sys.argv[1], first, int(sys.argv[2]) if len(sys.argv) > 2 else 300)
+        concurrent(sys.argv[1], second)
+    sys.exit(1 if failures else 0)
