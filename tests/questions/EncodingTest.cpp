@@ -99,13 +99,6 @@ TEST(Encoding, TextShiftJisCannotHoldIsRefusedWithItsLine) {
         EXPECT_EQ(run.memo(), memo);
     }
     EXPECT_TRUE(run.platform.errors.empty());
-
-    // A NUL ends the text before anything Shift-JIS lacks.
-    run.platform.files["nul.m7"] =
-        encode("T\nq\nQ ___\n#a#b\n1\n", Utf16LeBom) + std::string("\0\0\x3D\xD8\x00\xDE", 6);
-    run.platform.files.erase("qjp.txt");
-    run.open("nul.m7");
-    EXPECT_EQ(run.program.Mn1.FileLines.text(), "Q ___\r\n#a#b\r\n1\r\n");
 }
 
 } // namespace

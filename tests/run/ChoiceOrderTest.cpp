@@ -49,6 +49,7 @@ TEST(ShuffleKey, EveryBlankKeepsItsOwnTextForEveryDraw) {
             EXPECT_EQ(memo, completed);
             EXPECT_EQ(drill.program.Run.MissCount, 0);
             EXPECT_EQ(drill.platform.randomRanges.size(), 2u);
+            EXPECT_EQ(drill.platform.waits, std::vector<std::uint32_t>{800}); // only the last blank completes
         }
     }
 }
@@ -66,23 +67,6 @@ TEST(SelectBlank, SelectsTheFirstRunOfUnderscoresUpToFifty) {
         EXPECT_EQ(drill.program.Run.BlankStart, start);
         EXPECT_EQ(drill.program.Mn1.focused(), &drill.program.Mn1.Toi);
     }
-}
-
-TEST(NextPendingQuestion, SearchesOnwardThenFromTheFirst) {
-    FakePlatform platform;
-    Program program{platform};
-    RunState& run = program.Run;
-    run.QuestionTotal = 5;
-    run.Table.pending(2) = 2;
-    run.Table.pending(5) = 5;
-    EXPECT_EQ(NextPendingQuestion(program, 3), 5);
-    EXPECT_EQ(NextPendingQuestion(program, 5), 2);
-    run.Table.pending(2) = run.Table.pending(5) = 0;
-    run.Table.pending(4) = 4;
-    EXPECT_EQ(NextPendingQuestion(program, 4), 4);
-    run.Table.pending(4) = 0;
-    EXPECT_EQ(NextPendingQuestion(program, 3), 0);
-    EXPECT_EQ(run.PreviousQuestion, 3);
 }
 
 } // namespace

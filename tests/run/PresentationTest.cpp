@@ -10,25 +10,22 @@ TEST(Presentation, ProgressGrowsOnlyForQuestionsAnsweredWithoutAMiss) {
     drill.platform.files["q02.wav"] = "RIFF";
     drill.writeFile("qjp.txt", {"Title", "one", "two"});
     drill.openQuestions(questionBlocks(3));
-    TMn1& window = drill.program.Mn1;
-    RunState& run = drill.program.Run;
-    auto progress = [&] { return window.LbHead1B.caption() + " " + std::to_string(window.shGauge2.width()); };
-    EXPECT_EQ(progress(), "0/3 0");
+    const TMn1& window = drill.program.Mn1;
+    const RunState& run = drill.program.Run;
+    auto progress = [&] {
+        return window.LbHead1B.caption() + " " + std::to_string(window.shGauge2.width()) + " " +
+               window.kakunin.caption() + " " + std::to_string(run.CorrectCount) + std::to_string(run.MissCount) +
+               std::to_string(run.CurrentQuestion);
+    };
     drill.answerRight();
-    EXPECT_EQ(progress(), "1/3 142"); // 428 / 3, truncated
     drill.answerWrong();
     drill.listen();
     drill.hint();
     drill.skip();
-    EXPECT_EQ(progress(), "1/3 142");
-    EXPECT_EQ(window.kakunin.caption(), "--");
-    EXPECT_EQ(run.CorrectCount, 1);
-    EXPECT_EQ(run.MissCount, 1);
-    ASSERT_EQ(run.CurrentQuestion, 3);
+    EXPECT_EQ(progress(), "1/3 142 -- 113"); // 428 / 3, truncated
     drill.answerRight();
     drill.skip(); // question 2, still pending after its miss
-    EXPECT_EQ(progress(), "2/3 285");
-    EXPECT_EQ(run.CurrentQuestion, 2);
+    EXPECT_EQ(progress(), "2/3 285 -- 212");
 }
 
 // Question 7 has a picture and a sound; question 10 a sound and a picture that cannot be read.

@@ -20,13 +20,14 @@ void loadSamples(FakePlatform& platform) {
     }
 }
 
+// The file, its questions, picture base (or none), whether every question has its wave file, translation of
+// question 1 (or none), the start of the instruction line and the text the skip label shows.
 struct Sample {
     std::string file;
     int questions;
-    std::string pictures;          // the picture base, empty when the drill has no pictures
-    bool spoken;                   // every question has its wave file
-    std::string translation;       // of question 1, empty when the drill has no translation file
-    std::string instruction, skip; // the start of the instruction line, the text the skip label shows
+    std::string pictures;
+    bool spoken;
+    std::string translation, instruction, skip;
 };
 
 // The directives drill sets every value by its own lines: /G, /V, /Y, /T (the upper of two), /S and /R.
