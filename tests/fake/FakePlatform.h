@@ -49,8 +49,8 @@ class FakePlatform : public Platform {
 public:
     std::uint32_t tickCount() override { return tick; }
     LocalTime localTime() override { return now; }
-    std::int32_t utcMillisecondsSinceMidnight() override { return utcMilliseconds; }
-    void seedRandom(std::uint32_t value) override { seed = value; }
+    std::int32_t utcMillisecondsSinceMidnight() override { return 0; }
+    void seedRandom(std::uint32_t) override {}
     std::int32_t randomBelow(std::int32_t range) override;
 
     bool fileExists(const std::string& name) override { return files.count(path(name)) > 0; }
@@ -88,8 +88,6 @@ public:
 
     std::uint32_t tick = 100000;
     LocalTime now{2026, 12, 6, 0, 50, 58};
-    std::int32_t utcMilliseconds = 0;
-    std::uint32_t seed = 0;
     std::deque<int> draws;
     std::vector<std::int32_t> randomRanges; // the range of every draw asked for
 
