@@ -104,17 +104,12 @@ public:
     bool lockFails = false;
     std::vector<std::string> fileEvents; // "mkdir F", "lock F", "read F", "replace F", "unlock F"
 
-    std::vector<std::string> messages;
-    std::vector<std::string> errors;
-    std::vector<std::string> internalErrors;
+    std::vector<std::string> messages, errors, internalErrors;
     // Faults of the program itself on any fake platform; a core test fails on those it does not reset.
     static inline int internalErrorsUnchecked = 0;
     std::deque<std::optional<std::string>> dialogAnswers; // nothing: cancel
-    std::vector<std::string> dialogFilters;
-    std::vector<std::string> dialogExtensions;
-    std::vector<std::string> helpCalls;
-    std::vector<ResultsHistory> historyShown;
-    std::vector<ResultsHistory> historyRefreshed;
+    std::vector<std::string> dialogFilters, dialogExtensions, helpCalls;
+    std::vector<ResultsHistory> historyShown, historyRefreshed;
     std::vector<unsigned> beeps;
     std::vector<std::uint32_t> waits; // length of every processMessagesUntil, in ms
     std::uint32_t waitSlice = 0;      // when set, a wait returns after this many ms, as a message would end it
