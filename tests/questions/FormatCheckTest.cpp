@@ -29,7 +29,6 @@ TEST(FormatCheck, MalformedFilesAreRefusedWithTheirLineAndOnlyTheTwoFormatErrors
         {file({"Q ___", "#1#2#3#4#5#6#7#8#9#A#B#C#D#E#F#G#H", "H"}), "", false},
         {file({"Q ___", "#a#b", "   "}), refused(5, "解答行に解答の記号がありません"), false},
         {file({"Q ___", "#a#b", "0"}), refused(5, "解答の記号「0」" + label), false},
-        {file({"Q ___", "#a#b", "a"}), refused(5, "解答の記号「a」" + label), false},
         {file({"Q ___ ___", "#a#b", "1 I"}), refused(5, "解答の記号「I」" + label), false},
         // Removed directive lines keep the file's numbering; a trailing "#" makes an empty third choice.
         {file({"//c", "/Tx", "Q ___ ___", "#a#b#", "3 9"}), refused(7, "解答の記号「9」" + missing + "3個）"), false},

@@ -38,7 +38,6 @@ TEST(IndexQuestions, DirectivesAnywhereAreAppliedTopmostWinningAndRemoved) {
         {{"/Ymissing.txt"}, {}, "Y=default;"},
         {{"/Ymissing.txt", "/Yother.txt"}, {}, "Y=other;"}, // the /Y below stays in force
         {{"/S"}, {}, "S=;"},                                // clears the time text the totals have just written
-        {{"//c"}, {}, "S= 10:00;"},
         {{"/R"}, {}, "R=1;"},
         {{}, {"/Vsnd", ""}, "V=snd;"}}; // below the last answer line
     for (const auto& [above, below, expected] : cases) {
