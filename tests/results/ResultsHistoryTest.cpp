@@ -61,14 +61,4 @@ TEST(ResultsHistory, DrillsComeMostRecentFirstAndChooseTheirRuns) {
     EXPECT_TRUE(drill.platform.messages.empty() && drill.platform.errors.empty());
 }
 
-TEST(ResultsHistory, TheButtonWorksDuringAWaitAndAFinishedRunRefreshesTheWindow) {
-    Drill drill;
-    drill.openQuestions(questionBlocks(1));
-    drill.duringWait([&] { drill.command(SpdBtn8Click); });
-    drill.answerRight(); // the pause after the last question, then the end of the run
-    ASSERT_EQ(drill.platform.historyShown.size(), 1u);
-    EXPECT_TRUE(drill.platform.historyShown[0].rows.empty() && drill.platform.errors.empty());
-    EXPECT_EQ(drill.platform.historyRefreshed.at(0).rows.size(), 1u);
-}
-
 } // namespace

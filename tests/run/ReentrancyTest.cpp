@@ -6,14 +6,15 @@
 
 namespace {
 
-// Input that would move the run on, given in each wait of a completed question (named by the length of
-// its first wait: translation 100, acknowledgement loop 700, pause 800 ms), of a middle and a last question.
+// Input that would move the run on, and the results history, given in each wait of a completed question (named by the
+// length of its first wait: translation 100, acknowledgement loop 700, pause 800 ms), of a middle and a last question.
 TEST(Reentrancy, InputDuringTheWaitsMovesTheRunOnOnceAndWritesOneRecord) {
     const std::vector<std::pair<std::string, std::function<void(Drill&)>>> inputs = {
         {"click", [](Drill& drill) { drill.click(choiceNumber(drill.key())); }},
         {"key", [](Drill& drill) { drill.answerRight(); }},
         {"skip", [](Drill& drill) { drill.skip(); }},
         {"open", [](Drill& drill) { drill.open("q.m7"); }},
+        {"history", [](Drill& drill) { drill.command(SpdBtn8Click); }},
     };
     for (int questions : {3, 1}) {
         for (std::uint32_t wait : {100u, 700u, 800u}) {
@@ -30,8 +31,9 @@ TEST(Reentrancy, InputDuringTheWaitsMovesTheRunOnOnceAndWritesOneRecord) {
                 drill.answerRight();
 
                 const FakePlatform& p = drill.platform;
-                EXPECT_EQ(std::make_tuple(p.waits.at(0), p.duringWaits.size(), p.dialogFilters.size()),
-                          std::make_tuple(wait, 0u, 1u));
+                EXPECT_EQ(
+                    std::make_tuple(p.waits.at(0), p.duringWaits.size(), p.dialogFilters.size(), p.historyShown.size()),
+                    std::make_tuple(wait, 0u, 1u, name == "history" ? 1u : 0u));
                 EXPECT_EQ(drill.program.Run.CorrectCount, 1);
                 if (questions == 1) {
                     std::string log = drill.platform.files[drill.logPath()];
