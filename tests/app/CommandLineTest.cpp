@@ -25,13 +25,4 @@ TEST(CommandLine, FirstFileOpensOptionsPrintOrAreRefused) {
     EXPECT_EQ(ParseCommandLine({"-x"}).fault, "unknown option '-x'");
 }
 
-TEST(CommandLine, AMissingFileNamedAtStartIsReportedAndStartsNoRun) {
-    Drill drill;
-    RunHandler(drill.program, "OpenQuestionFile", [&] { OpenQuestionFile(drill.program, "/d/missing.m7", "/"); });
-    EXPECT_EQ(drill.platform.errors, std::vector<std::string>{sjis("ﾌｧｲﾙ /d/missing.m7 は開けません.")});
-    EXPECT_EQ(drill.program.Phase, RunPhase::NoFile);
-    EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), "  0:00") << "the totals were refreshed";
-    EXPECT_FALSE(drill.platform.closeRequested);
-}
-
 } // namespace

@@ -20,10 +20,8 @@ TEST(Faults, AnInternalFaultIsReportedApartAndUndoesTheOpen) {
     testing::internal::CaptureStderr();
     drill.open("bad.m7");
     EXPECT_NE(testing::internal::GetCapturedStderr().find("SpdBtn1Click: array::at"), std::string::npos);
-    EXPECT_EQ(drill.platform.internalErrors,
-              std::vector<std::string>{sjis("内部エラーが起きました（SpdBtn1Click）。")});
-    EXPECT_TRUE(drill.platform.errors.empty());
-    EXPECT_EQ(state(), before);
+    EXPECT_EQ(drill.platform.internalErrors, std::vector{sjis("内部エラーが起きました（SpdBtn1Click）。")});
+    EXPECT_EQ(std::make_pair(drill.platform.errors.size(), state()), std::make_pair(std::size_t{0}, before));
     FakePlatform::internalErrorsUnchecked = 0;
 }
 

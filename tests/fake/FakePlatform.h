@@ -38,8 +38,7 @@ public:
 
 private:
     std::uint32_t& m_tick;
-    std::string m_fileName;
-    std::string m_openName;
+    std::string m_fileName, m_openName;
     bool m_wait = false;
 };
 

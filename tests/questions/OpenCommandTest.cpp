@@ -130,11 +130,10 @@ TEST(OpenCommand, InputWhileAnOpenShowsItsBoxIsIgnored) {
         drill.open("verbs.m7");
     };
     drill.open("empty.m7");
-    EXPECT_TRUE(drill.platform.errors.empty());
-    EXPECT_EQ(drill.platform.messages.size(), 1u);
-    EXPECT_EQ(std::tie(drill.program.Run.CurrentQuestion, drill.program.Run.CorrectCount), std::make_tuple(1, 0));
-    EXPECT_EQ(drill.memo(), memo);
-    EXPECT_EQ(drill.program.Mn1.FileLines.text(), VerbsBody);
+    EXPECT_EQ(
+        std::make_tuple(drill.platform.errors.size(), drill.platform.messages.size(), drill.program.Run.CorrectCount),
+        std::make_tuple(0u, 1u, 0));
+    EXPECT_EQ(drill.memo() + drill.program.Mn1.FileLines.text(), memo + VerbsBody);
 }
 
 } // namespace
