@@ -74,8 +74,6 @@ TEST(Encoding, TextShiftJisCannotHoldIsRefusedWithItsLine) {
         {encode("T\r\nq\r\n", Utf16LeBom) + "x", "3行目: UTF-16のファイルのバイト数が奇数です"},
         {encode("T\nq", Utf16BeBom) + std::string("\xDC\x00", 2),
          "2行目: UTF-16の対になっていないサロゲート U+DC00 があります"},
-        {encode("T\n", Utf16BeBom) + std::string("\xD8\x00\x00q", 4),
-         "2行目: UTF-16の対になっていないサロゲート U+D800 があります"},
         {"\xEF\xBB\xBFT\r\r\xFF", "3行目: UTF-8として読めないバイト 0xFF があります"},
         {"T\nq\nQ ___\n#a#b\n1\n", "qjp.txt 3行目: Shift-JISにない文字 U+00E9 があります"},
     };

@@ -22,7 +22,6 @@ TEST(FormatCheck, MalformedFilesAreRefusedWithTheirLineAndOnlyTheTwoFormatErrors
         {file({"#a#b", "1"}), refused(3, noText), false},
         {file({"Q ___", "#a#b", "1", "#c#d", "2"}), refused(6, noText), false},
         {file({"Q ___", "#a#b"}), refused(4, noAnswer), false},
-        {file({"Q ___", "#a#b", "#c#d", "1"}), refused(4, noAnswer), false},
         {file({"Q ___", "#a#b", "1", "Q2 ___", "#c#d", ""}), refused(7, noAnswer), false},
         {file({"Q ___", "#1#2#3#4#5#6#7#8#9#A#B#C#D#E#F#G#H#I", "1"}), refused(4, "選択肢が18個あります（17個まで）"),
          false},

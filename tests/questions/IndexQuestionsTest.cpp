@@ -38,8 +38,7 @@ TEST(IndexQuestions, DirectivesAnywhereAreAppliedTopmostWinningAndRemoved) {
         {{"/Ymissing.txt"}, {}, "Y=default;"},
         {{"/Ymissing.txt", "/Yother.txt"}, {}, "Y=other;"}, // the /Y below stays in force
         {{"/S"}, {}, "S=;"},                                // clears the time text the totals have just written
-        {{"/R"}, {}, "R=1;"},
-        {{}, {"/Vsnd", ""}, "V=snd;"}}; // below the last answer line
+        {{}, {"/Vsnd", ""}, "V=snd;"}};                     // below the last answer line
     for (const auto& [above, below, expected] : cases) {
         std::vector<std::string> body = above;
         body.insert(body.end(), {"I ___ it.", "#a#b", "1"});

@@ -32,7 +32,7 @@ TEST(ResultsHistory, RowsReadTheFieldsAsTheTotalsDoAndShowQuestionMarksForTheRes
     ResultsHistory history = ReadResultsHistory(drill.program);
     ASSERT_EQ(history.rows.size(), std::size(expected));
     for (std::size_t i = 0; i < history.rows.size(); ++i)
-        EXPECT_EQ(cells(history.rows[i]), expected[i]) << "row " << i;
+        EXPECT_EQ(cells(history.rows[i]), expected[i]);
     EXPECT_FALSE(history.rows[2].rateValue || history.rows[2].speedValue || history.rows[5].started);
     EXPECT_TRUE(drill.platform.messages.empty() && history.problem.empty());
 }

@@ -57,8 +57,8 @@ TEST(ResultsTotals, SumTheLogIntoTimeRateAndSpeed) {
         if (log)
             drill.platform.files[drill.logPath()] = *log;
         ShowResultsTotals(drill.program);
-        const TMn1& window = drill.program.Mn1;
-        EXPECT_EQ((Lines{window.LbSkip.caption(), window.LbHead3B.caption(), window.LbHead4B.caption()}), shown);
+        const TMn1& w = drill.program.Mn1;
+        EXPECT_EQ((Lines{w.LbSkip.caption(), w.LbHead3B.caption(), w.LbHead4B.caption()}), shown);
         EXPECT_EQ(drill.platform.messages, Lines(messages, sjis("QM7Kekka.DAT ｴﾗｰ! このﾌｧｲﾙをｺﾞﾐ箱に捨てて下さい!")));
         EXPECT_EQ(drill.platform.files.count(drill.logPath()), log ? 1u : 0u) << "the totals create no log";
         EXPECT_EQ(drill.program.Mn1.FileLines.lines(), Lines{"question file"}) << "the open file stays";
