@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandLine.h"
-#include "app/CompanionFile.h"
 #include "fake/Drill.h"
 
 namespace {
@@ -24,24 +23,6 @@ TEST(CommandLine, FirstFileOpensOptionsPrintOrAreRefused) {
         EXPECT_EQ(command.file, file) << testing::PrintToString(arguments);
     }
     EXPECT_EQ(ParseCommandLine({"-x"}).fault, "unknown option '-x'");
-}
-
-TEST(CommandLine, CompanionFilesBesideTheProgramFirstThenInstalled) {
-    Drill drill;
-    drill.platform.files["/opt/qm7w/pinpon.wav"] = drill.platform.files["/opt/share/qm7w/pinpon.wav"] = "RIFF";
-    drill.platform.files["/opt/share/qm7w/buzz.wav"] = "RIFF";
-    EXPECT_EQ(CompanionFile(drill.program, "pinpon.wav"), "/opt/qm7w/pinpon.wav");
-    EXPECT_EQ(CompanionFile(drill.program, "buzz.wav"), "/opt/share/qm7w/buzz.wav");
-    EXPECT_EQ(CompanionFile(drill.program, "Qm7wh.hlp"), "/opt/qm7w/Qm7wh.hlp");
-}
-
-TEST(CommandLine, AMissingFileNamedAtStartIsReportedAndStartsNoRun) {
-    Drill drill;
-    RunHandler(drill.program, "OpenQuestionFile", [&] { OpenQuestionFile(drill.program, "/d/missing.m7", "/"); });
-    EXPECT_EQ(drill.platform.errors, std::vector<std::string>{sjis("ﾌｧｲﾙ /d/missing.m7 は開けません.")});
-    EXPECT_EQ(drill.program.Phase, RunPhase::NoFile);
-    EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), "  0:00") << "the totals were refreshed";
-    EXPECT_FALSE(drill.platform.closeRequested);
 }
 
 } // namespace

@@ -20,10 +20,8 @@ TEST(Faults, AnInternalFaultIsReportedApartAndUndoesTheOpen) {
     testing::internal::CaptureStderr();
     drill.open("bad.m7");
     EXPECT_NE(testing::internal::GetCapturedStderr().find("SpdBtn1Click: array::at"), std::string::npos);
-    EXPECT_EQ(drill.platform.internalErrors,
-              std::vector<std::string>{sjis("内部エラーが起きました（SpdBtn1Click）。")});
-    EXPECT_TRUE(drill.platform.errors.empty());
-    EXPECT_EQ(state(), before);
+    EXPECT_EQ(drill.platform.internalErrors, std::vector{sjis("内部エラーが起きました（SpdBtn1Click）。")});
+    EXPECT_EQ(std::make_pair(drill.platform.errors.size(), state()), std::make_pair(std::size_t{0}, before));
     FakePlatform::internalErrorsUnchecked = 0;
 }
 
@@ -44,18 +42,23 @@ TEST(Faults, ClosingInAWaitEndsTheHandlerWithoutARecord) {
     }
 }
 
-// A buzz that cannot be played is reported on the first miss; later misses beep and the run goes on.
-TEST(Faults, ADamagedBuzzIsReportedOnce) {
+// A sound that cannot be opened is reported once and beeps in its place; the question completes as if
+// it had none (after a miss: the loop without a sound).
+TEST(Faults, UnplayableSoundsAreReportedOnceAndCountAsNone) {
     Drill drill;
     drill.effectSounds();
-    drill.platform.player.unplayable.insert(Buzz);
-    drill.openQuestions(questionBlocks(2));
+    drill.platform.files["q02.wav"] = "RIFF";
+    drill.platform.player.unplayable = {Pinpon, Buzz, "q02.wav"};
+    drill.openQuestions(questionBlocks(3));
+    drill.answerRight();
     drill.answerWrong();
     drill.answerWrong();
     drill.answerRight();
-    EXPECT_EQ(drill.platform.errors, std::vector<std::string>{"cannot open " + Buzz + "."});
-    EXPECT_EQ(drill.platform.beeps, (std::vector<unsigned>{0x20, 0x20}));
-    EXPECT_EQ(drill.program.Run.CurrentQuestion, 2);
+    EXPECT_EQ(drill.platform.errors, (std::vector<std::string>{"cannot open " + Pinpon + ".",
+                                                               "cannot open " + Buzz + ".", "cannot open q02.wav."}));
+    EXPECT_EQ(drill.platform.beeps, (std::vector<unsigned>{0, 0x20, 0x20, 0}));
+    EXPECT_EQ(drill.platform.waits.size(), 1u + 22u);
+    EXPECT_EQ(drill.program.Run.CurrentQuestion, 3);
 }
 
 // Without the program's folder there is no results log: it is said at the start, and a run writes

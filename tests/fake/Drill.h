@@ -31,7 +31,6 @@ struct Drill {
             bytes += sjis(line) + "\r\n";
         platform.files[name] = bytes;
     }
-    // Chooses `name` in the open dialog and runs the Open command.
     void open(const std::string& name) {
         platform.dialogAnswers.push_back(name);
         command(SpdBtn1Click);
@@ -63,7 +62,6 @@ struct Drill {
         platform.duringWaits.push_back(std::move(action));
     }
 
-    // The label of the choice that is right for the blank being asked.
     char key() const { return program.Run.AnswerKey.at(0); }
     std::string memo() const { return program.Mn1.Toi.caption(); }
     std::string label(int k) { return program.Mn1.Label(k).caption(); }

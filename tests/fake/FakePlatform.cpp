@@ -14,18 +14,15 @@ void FakeSoundPlayer::open() {
 
 std::int32_t FakePlatform::randomBelow(std::int32_t range) {
     randomRanges.push_back(range);
-    if (draws.empty())
-        return 0;
-    int value = draws.front();
-    draws.pop_front();
+    int value = draws.empty() ? 0 : draws.front();
+    if (!draws.empty())
+        draws.pop_front();
     return value;
 }
 
 std::optional<std::string> FakePlatform::environmentFolder(const std::string& variable) {
     auto found = environment.find(variable);
-    if (found == environment.end() || found->second.empty())
-        return std::nullopt;
-    return found->second;
+    return found == environment.end() || found->second.empty() ? std::nullopt : std::optional(found->second);
 }
 
 bool FakePlatform::lockFile(const std::string& name) {
@@ -50,9 +47,7 @@ void FakePlatform::replaceFile(const std::string& name, const std::string& bytes
 
 std::optional<PictureSize> FakePlatform::pictureSize(const std::string& name) {
     auto found = pictures.find(path(name));
-    if (found == pictures.end())
-        return std::nullopt;
-    return found->second;
+    return found == pictures.end() ? std::nullopt : std::optional(found->second);
 }
 
 void FakePlatform::messageBox(const std::string& text) {

@@ -38,8 +38,7 @@ public:
 
 private:
     std::uint32_t& m_tick;
-    std::string m_fileName;
-    std::string m_openName;
+    std::string m_fileName, m_openName;
     bool m_wait = false;
 };
 
@@ -49,8 +48,8 @@ class FakePlatform : public Platform {
 public:
     std::uint32_t tickCount() override { return tick; }
     LocalTime localTime() override { return now; }
-    std::int32_t utcMillisecondsSinceMidnight() override { return utcMilliseconds; }
-    void seedRandom(std::uint32_t value) override { seed = value; }
+    std::int32_t utcMillisecondsSinceMidnight() override { return 0; }
+    void seedRandom(std::uint32_t) override {}
     std::int32_t randomBelow(std::int32_t range) override;
 
     bool fileExists(const std::string& name) override { return files.count(path(name)) > 0; }
@@ -88,8 +87,6 @@ public:
 
     std::uint32_t tick = 100000;
     LocalTime now{2026, 12, 6, 0, 50, 58};
-    std::int32_t utcMilliseconds = 0;
-    std::uint32_t seed = 0;
     std::deque<int> draws;
     std::vector<std::int32_t> randomRanges; // the range of every draw asked for
 
@@ -106,17 +103,12 @@ public:
     bool lockFails = false;
     std::vector<std::string> fileEvents; // "mkdir F", "lock F", "read F", "replace F", "unlock F"
 
-    std::vector<std::string> messages;
-    std::vector<std::string> errors;
-    std::vector<std::string> internalErrors;
+    std::vector<std::string> messages, errors, internalErrors;
     // Faults of the program itself on any fake platform; a core test fails on those it does not reset.
     static inline int internalErrorsUnchecked = 0;
     std::deque<std::optional<std::string>> dialogAnswers; // nothing: cancel
-    std::vector<std::string> dialogFilters;
-    std::vector<std::string> dialogExtensions;
-    std::vector<std::string> helpCalls;
-    std::vector<ResultsHistory> historyShown;
-    std::vector<ResultsHistory> historyRefreshed;
+    std::vector<std::string> dialogFilters, dialogExtensions, helpCalls;
+    std::vector<ResultsHistory> historyShown, historyRefreshed;
     std::vector<unsigned> beeps;
     std::vector<std::uint32_t> waits; // length of every processMessagesUntil, in ms
     std::uint32_t waitSlice = 0;      // when set, a wait returns after this many ms, as a message would end it

@@ -6,12 +6,12 @@
 
 namespace {
 
-// Opens `body` under the base line `base`, with <base>jp.txt and other.txt beside it and one record in the log.
-void openBeside(Drill& drill, const std::vector<std::string>& body, const std::string& base = "b") {
+// Opens `body` under the base line "b", with bjp.txt and other.txt beside it and one record in the log.
+void openBeside(Drill& drill, const std::vector<std::string>& body) {
     drill.platform.files[drill.logPath()] = "261206 005058-010203,600020023003020abc\r\n";
-    drill.writeFile(base + "jp.txt", {"head", "default"});
+    drill.writeFile("bjp.txt", {"head", "default"});
     drill.writeFile("other.txt", {"head", "other"});
-    drill.openQuestions(body, base);
+    drill.openQuestions(body, "b");
 }
 
 // What the directives set, each as "<code>=<value>;", and the body ("B") left after them.
@@ -29,7 +29,6 @@ TEST(IndexQuestions, DirectivesAnywhereAreAppliedTopmostWinningAndRemoved) {
     const std::tuple<std::vector<std::string>, std::vector<std::string>, std::string> cases[] = {
         {{"/Gpics"}, {}, "G=pics;"},
         {{"/G pics"}, {}, "G= pics;"}, // no blank is skipped
-        {{"/G"}, {}, "G=;"},
         {{"/Tupper", "/Tlower"}, {}, "T=upper;"},
         {{"/T" + std::string(300, 'v')}, {}, "T=" + std::string(255, 'v') + ";"},
         {{"/Tokyo is big."}, {}, "T=okyo is big.;"},
@@ -38,11 +37,8 @@ TEST(IndexQuestions, DirectivesAnywhereAreAppliedTopmostWinningAndRemoved) {
         {{"/X abc", "/t abc", "/"}, {}, "B=/X abc\r\n/t abc\r\n/\r\n" + question + ";"},
         {{"/Ymissing.txt"}, {}, "Y=default;"},
         {{"/Ymissing.txt", "/Yother.txt"}, {}, "Y=other;"}, // the /Y below stays in force
-        {{"/Sabc"}, {}, "S=a;"},
-        {{"/S"}, {}, "S=;"}, // clears the time text the totals have just written
-        {{"//c"}, {}, "S= 10:00;"},
-        {{"/R"}, {}, "R=1;"},
-        {{}, {"/Vsnd", ""}, "V=snd;"}}; // below the last answer line
+        {{"/S"}, {}, "S=;"},                                // clears the time text the totals have just written
+        {{}, {"/Vsnd", ""}, "V=snd;"}};                     // below the last answer line
     for (const auto& [above, below, expected] : cases) {
         std::vector<std::string> body = above;
         body.insert(body.end(), {"I ___ it.", "#a#b", "1"});
@@ -55,30 +51,19 @@ TEST(IndexQuestions, DirectivesAnywhereAreAppliedTopmostWinningAndRemoved) {
     }
 }
 
-TEST(IndexQuestions, TableOfQuestionsStartingAt0_3_7AndTrailingEmptyLinesChangeNothing) {
+// Trailing empty lines, or one between the last choices line and its answer, change nothing.
+TEST(IndexQuestions, TableOfQuestionsStartingAt0_3_7) {
     const std::vector<std::string> body = {"a ___", "#x#y", "1", "b", "c ___", "#x#y", "2", "d ___", "#x#y", "1"};
     std::vector<std::string> padded = body, gap = body;
     padded.insert(padded.end(), {"", ""});
-    gap.insert(gap.end() - 1, ""); // between the last choices line and its answer is below it too
+    gap.insert(gap.end() - 1, "");
     for (const auto& lines : {body, padded, gap}) {
         Drill drill;
         openBeside(drill, lines);
         const QuestionTable& table = drill.program.Run.Table;
         EXPECT_EQ(drill.program.Mn1.FileLines.lines(), body);
-        EXPECT_EQ(drill.program.Run.QuestionTotal, 3);
-        EXPECT_EQ(std::vector<int>(table.pendingRow.begin(), table.pendingRow.begin() + 4), (std::vector{1, 2, 3, 0}));
         EXPECT_EQ(std::vector<int>(table.startRow.begin(), table.startRow.begin() + 4), (std::vector{0, 3, 7, 0}));
-    }
-}
-
-TEST(IndexQuestions, TheWholeBaseLineNamesTheRunAndItsFiles) {
-    for (const std::string base : {"a#b", ""}) {
-        Drill drill;
-        openBeside(drill, questionBlocks(1), base);
-        EXPECT_EQ(drill.program.Run.RunTag, "261206 005058#" + base);
-        EXPECT_EQ(drill.program.Run.PictureBase, base);
-        EXPECT_EQ(drill.program.Run.ListenBase, base);
-        EXPECT_EQ(drill.program.Mn1.TranslationLines.get(1), "default") << base + "jp.txt";
+        EXPECT_EQ(drill.program.Run.QuestionTotal, 3);
     }
 }
 

@@ -10,25 +10,22 @@ TEST(Presentation, ProgressGrowsOnlyForQuestionsAnsweredWithoutAMiss) {
     drill.platform.files["q02.wav"] = "RIFF";
     drill.writeFile("qjp.txt", {"Title", "one", "two"});
     drill.openQuestions(questionBlocks(3));
-    TMn1& window = drill.program.Mn1;
-    RunState& run = drill.program.Run;
-    auto progress = [&] { return window.LbHead1B.caption() + " " + std::to_string(window.shGauge2.width()); };
-    EXPECT_EQ(progress(), "0/3 0");
+    const TMn1& window = drill.program.Mn1;
+    const RunState& run = drill.program.Run;
+    auto progress = [&] {
+        return window.LbHead1B.caption() + " " + std::to_string(window.shGauge2.width()) + " " +
+               window.kakunin.caption() + " " + std::to_string(run.CorrectCount) + std::to_string(run.MissCount) +
+               std::to_string(run.CurrentQuestion);
+    };
     drill.answerRight();
-    EXPECT_EQ(progress(), "1/3 142"); // 428 / 3, truncated
     drill.answerWrong();
     drill.listen();
     drill.hint();
     drill.skip();
-    EXPECT_EQ(progress(), "1/3 142");
-    EXPECT_EQ(window.kakunin.caption(), "--");
-    EXPECT_EQ(run.CorrectCount, 1);
-    EXPECT_EQ(run.MissCount, 1);
-    ASSERT_EQ(run.CurrentQuestion, 3);
+    EXPECT_EQ(progress(), "1/3 142 -- 113"); // 428 / 3, truncated
     drill.answerRight();
     drill.skip(); // question 2, still pending after its miss
-    EXPECT_EQ(progress(), "2/3 285");
-    EXPECT_EQ(run.CurrentQuestion, 2);
+    EXPECT_EQ(progress(), "2/3 285 -- 212");
 }
 
 // Question 7 has a picture and a sound; question 10 a sound and a picture that cannot be read.
@@ -54,30 +51,33 @@ TEST(Presentation, MediaNamesUseTheTwoDigitNumberAndPicturesShowInTheirOwnSize) 
     EXPECT_TRUE(drill.platform.errors.empty());
 }
 
-// Column 2 stands right of the widest of choices 1-6 as written, column 3 right of the widest of 7-12,
-// 10 pixels a byte; fewer choices hide the buttons of the question before.
-TEST(Presentation, ChoiceColumnsAndButtons) {
-    Drill drill;
-    drill.platform.drawChoice(8); // moves the 12-byte choice into column 2
-    drill.openQuestions({"___", "#a#bb#abcdefghijkl#d#e#f#twentybytesxxxxxxxxx#h", "3", //
-                         "___", "#a#b#abc#d#e#f", "1",                                  //
-                         "___", "#a#bbbbb#c#d#e#f#g#h#iiiiiiii#j#k#l#this one is thirty bytes long!#n#o#p#q", "1",
-                         "___", "#yes#no", "1"});
-    TMn1& window = drill.program.Mn1;
-    // Choices shown, column 2, column 3 (0: not placed yet), the last choice.
-    for (auto [shown, column2, column3, last] : std::vector<std::tuple<int, int, int, std::string>>{
-             {8, 181, 0, "abcdefghijkl"}, {6, 91, 0, "f"}, {17, 111, 236, "q"}, {2, 111, 236, "no"}}) {
-        SCOPED_TRACE(shown);
-        for (int k = 7; k <= (column3 ? 17 : 12); ++k) {
-            EXPECT_EQ(window.Sel(k).left(), k <= 12 ? column2 : column3) << k;
-            EXPECT_EQ(window.Label(k).left(), (k <= 12 ? column2 : column3) + 32) << k;
+// The misses come first, then every answer is right and takes `ms`, until the run ends.
+TEST(EndOfRun, CorrectAnswerRateAndSpeed) {
+    // Question file, misses, ms an answer takes, rate, speed (empty: not checked).
+    using Case = std::tuple<std::vector<std::string>, int, std::uint32_t, std::string, std::string>;
+    const std::vector<Case> cases = {
+        {questionBlocks(2), 1, 5000, "75.00", ""}, // question 1 comes back
+        {questionBlocks(1), 2, 5000, "33.33", ""},
+        {{"___ ___", "#a#b", "1 2"}, 1, 5000, "66.67", ""},
+        {questionBlocks(10), 0, 23200, "100.00", "2.50"}, // 10 * (23200 + 800) ms = 4 minutes
+        {questionBlocks(1), 0, 0, "0.00", "0.00"},        // only the 800 ms pause: 0 seconds
+        // Blanks of one question all count their excess from the same presentation: below zero seconds.
+        {{"___ ___ ___", "#a#b#c", "1 2 3"}, 0, 100000, "100.00", "0.00"},
+    };
+    for (const auto& [body, misses, ms, rate, speed] : cases) {
+        SCOPED_TRACE(rate);
+        Drill drill;
+        drill.openQuestions(body);
+        for (int miss = 0; miss < misses; ++miss)
+            drill.press(vk::Digit0);
+        while (drill.program.Phase == RunPhase::Asking) {
+            drill.platform.tick += ms;
+            drill.answerRight();
         }
-        for (int k = 1; k <= 17; ++k) {
-            EXPECT_EQ(window.Sel(k).visible(), k <= shown) << k;
-            EXPECT_EQ(drill.label(k).empty(), k > shown) << k;
+        EXPECT_EQ(drill.label(1), sjis("　　正解率:  ") + rate + " %");
+        if (!speed.empty()) {
+            EXPECT_EQ(drill.label(2), sjis("　　回答速度:") + speed + sjis(" 問/分"));
         }
-        EXPECT_EQ(drill.label(shown), last);
-        drill.answerRight();
     }
 }
 

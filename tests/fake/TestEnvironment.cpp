@@ -3,6 +3,8 @@
 #include <clocale>
 #include <cstdlib>
 
+#include "fake/FakePlatform.h"
+
 namespace {
 
 // Every core test runs under a locale whose decimal point is a comma, as a German or French desktop
@@ -16,6 +18,18 @@ class CommaLocale : public testing::Environment {
     }
 };
 
-const testing::Environment* const commaLocale = testing::AddGlobalTestEnvironment(new CommaLocale);
+// A core test fails on faults of the program itself that it does not reset.
+class NoInternalErrors : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override { FakePlatform::internalErrorsUnchecked = 0; }
+    void OnTestEnd(const testing::TestInfo&) override {
+        EXPECT_EQ(FakePlatform::internalErrorsUnchecked, 0) << "a fault of the program itself";
+    }
+};
+
+[[maybe_unused]] const bool registered = [] {
+    testing::AddGlobalTestEnvironment(new CommaLocale);
+    testing::UnitTest::GetInstance()->listeners().Append(new NoInternalErrors);
+    return true;
+}();
 
 } // namespace
