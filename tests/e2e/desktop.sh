@@ -112,9 +112,10 @@ appended_one() {
         { echo "log: $(printf %q "$(cat "$1")")" && false; }
 }
 
-# Xvfb picks a free display number itself and writes it to file descriptor 3.
+# Xvfb picks a free display number itself and writes it to file descriptor 3. It must not reset when
+# its last client leaves between two programs: a program connecting during the reset cannot start.
 start_screen() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>"$WORK/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" >/dev/null 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     wait_for 10 test -s "$WORK/display" && export DISPLAY=:$(head -n 1 "$WORK/display")
 }
