@@ -50,7 +50,7 @@ start_program() {
 # Starts the program as start_program does and opens drill $2 through the open button and the dialog.
 start_drill() {
     start_program "$1" "${3:-}" && click "${OPEN_BUTTON[@]}" && wait_for 10 find_window "$OPEN_DIALOG" >/dev/null &&
-        xdotool windowfocus --sync "$(find_window "$OPEN_DIALOG")" type --delay 5 "$2" && xdotool key Return || return
+        timeout 10 xdotool windowfocus --sync "$(find_window "$OPEN_DIALOG")" type --delay 5 "$2" && xdotool key Return || return
     wait_for 3 no_window "$OPEN_DIALOG" && return
     xdotool key Return # the file name box's completion list took the first one
     wait_for 5 no_window "$OPEN_DIALOG"
@@ -66,12 +66,12 @@ stop_program() {
 
 click() { xdotool mousemove --window "$W" "$1" "$2" click 1; }
 # Keys go where the program has put its keyboard focus (the question memo, or Enter in its loop).
-press() { xdotool windowfocus --sync "$W" key "$@"; }
+press() { timeout 10 xdotool windowfocus --sync "$W" key "$@"; }
 
 # A region of the main window: "%k" its number of colours, "%#" a signature of its pixels.
-region() { import -window "$W" png:- 2>/dev/null | convert png:- -crop "${2}x$3+$4+$5" +repage -format "$1" info:-; }
+region() { timeout 10 import -window "$W" png:- 2>/dev/null | convert png:- -crop "${2}x$3+$4+$5" +repage -format "$1" info:-; }
 kakunin_is() {
-    [[ $(import -window "$W" png:- 2>/dev/null | convert png:- -crop 1x1+600+194 -depth 8 txt:- |
+    [[ $(timeout 10 import -window "$W" png:- 2>/dev/null | convert png:- -crop 1x1+600+194 -depth 8 txt:- |
         sed -nE 's/^0,0: *\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/p') == "$1" ]]
 }
 first_question() { wait_for 10 kakunin_is "$YELLOW"; }
@@ -99,7 +99,7 @@ answer_next() {
 close_box() {
     wait_for "${1:-10}" find_window QM7W >/dev/null || return 1
     sleep 0.3 # mapped a moment before it is ready
-    xdotool windowfocus --sync "$(find_window QM7W)" key Return
+    timeout 10 xdotool windowfocus --sync "$(find_window QM7W)" key Return
     wait_for 5 no_window QM7W
 }
 
