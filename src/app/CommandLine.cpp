@@ -19,12 +19,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             command.fault = "unknown option '" + argument + "'";
             return command;
         } else {
-            command.checked.push_back(argument);
-            if (!command.file)
-                command.file = argument;
+            command.files.push_back(argument);
         }
     }
-    if (command.action == CommandLine::Action::Check && command.checked.empty()) {
+    if (command.action == CommandLine::Action::Check && command.files.empty()) {
         command.action = CommandLine::Action::Misuse;
         command.fault = "--check needs at least one file";
     }

@@ -8,9 +8,13 @@
 struct CommandLine {
     enum class Action { Window, Check, Help, Version, Misuse };
     Action action = Action::Window;
-    std::optional<std::string> file;  // the first file named; any later ones are ignored
-    std::vector<std::string> checked; // for Check: every file named
-    std::string fault;                // for Misuse: what was wrong
+    std::vector<std::string> files; // every file named, in order
+    std::string fault;              // for Misuse: what was wrong
+
+    // The file a window opens at start: the first one named; any later ones are ignored.
+    std::optional<std::string> file() const {
+        return files.empty() ? std::nullopt : std::optional<std::string>(files.front());
+    }
 };
 
 // Reads the arguments after the program name.

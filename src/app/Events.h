@@ -60,7 +60,6 @@ inline constexpr std::uint16_t Insert = 0x2D;
 inline constexpr std::uint16_t Delete = 0x2E;
 // Digits and letters of the main keyboard are their upper-case ASCII codes.
 inline constexpr std::uint16_t Digit0 = 0x30;
-inline constexpr std::uint16_t LetterA = 0x41;
 inline constexpr std::uint16_t Numpad0 = 0x60;
 inline constexpr std::uint16_t Multiply = 0x6A;
 inline constexpr std::uint16_t Add = 0x6B;

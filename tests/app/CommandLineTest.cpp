@@ -20,7 +20,7 @@ TEST(CommandLine, FirstFileOpensOptionsPrintOrAreRefused) {
     for (const auto& [arguments, action, file] : cases) {
         CommandLine command = ParseCommandLine(arguments);
         EXPECT_EQ(command.action, action) << testing::PrintToString(arguments);
-        EXPECT_EQ(command.file, file) << testing::PrintToString(arguments);
+        EXPECT_EQ(command.file(), file) << testing::PrintToString(arguments);
     }
     EXPECT_EQ(ParseCommandLine({"-x"}).fault, "unknown option '-x'");
 }

@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
         std::fputs(VersionText().c_str(), stdout);
         return 0;
     case CommandLine::Action::Check:
-        return runDrillCheck(command.checked);
+        return runDrillCheck(command.files);
     case CommandLine::Action::Misuse:
         std::fprintf(stderr, "qm7w: %s\n%s", command.fault.c_str(), UsageText().c_str());
         return 2;
@@ -42,12 +42,12 @@ int main(int argc, char** argv) {
     RunHandler(program, FormCreate);
 
     window.showCentred();
-    if (command.file) {
+    if (std::optional<std::string> file = command.file()) {
         // Once the window is up, as if the file had been chosen in the open dialog.
-        QTimer::singleShot(0, &window, [&] {
+        QTimer::singleShot(0, &window, [&, file] {
             RunHandler(program, "OpenQuestionFile", [&] {
                 std::string folder = platform.currentFolder();
-                OpenQuestionFile(program, platform.enterFolderOf(*command.file), folder);
+                OpenQuestionFile(program, platform.enterFolderOf(*file), folder);
             });
         });
     }
