@@ -16,7 +16,7 @@ VERSION=$(sed -nE 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
 DEB=$BUILD/qm7w_${VERSION}_$(dpkg --print-architecture).deb
 lintian "$DEB" >"$WORK/lintian" 2>&1
 grep -E '^[EW]: ' "$WORK/lintian"
-check "lintian finds no error in $(basename "$DEB")" eval 'test -f "$DEB" && ! grep -q "^E: " "$WORK/lintian"'
+check "lintian finds no error and no warning in $(basename "$DEB")" eval 'test -f "$DEB" && ! grep -qE "^[EW]: " "$WORK/lintian"'
 
 TREE=$WORK/root SHARE=$WORK/root/usr/share QM7W=$WORK/root/usr/bin/qm7w
 dpkg-deb -x "$DEB" "$TREE"

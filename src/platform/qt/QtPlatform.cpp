@@ -172,8 +172,10 @@ std::string QtPlatform::currentFolder() {
 }
 
 void QtPlatform::setCurrentFolder(const std::string& folder) {
+    // Going back after a refused Open: a folder that has gone since leaves the current one as it is.
+    std::error_code gone;
     if (!folder.empty())
-        static_cast<void>(::chdir(folder.c_str()));
+        std::filesystem::current_path(folder, gone);
 }
 
 void QtPlatform::showHelpContents(const std::string& helpFile) {
