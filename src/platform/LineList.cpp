@@ -1,5 +1,7 @@
 #include "platform/LineList.h"
 
+#include <algorithm>
+
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
 #include "platform/Platform.h"
@@ -44,13 +46,12 @@ void LineList::setText(std::string_view bytes) {
     std::size_t end = bytes.find('\0');
     if (end != std::string_view::npos)
         bytes = bytes.substr(0, end);
+    // Not find_first_of("\r\n"): it searches the two-byte set once for every byte of the text.
+    auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
     std::size_t pos = 0;
     while (pos < bytes.size()) {
-        std::size_t lineEnd = bytes.find_first_of("\r\n", pos);
-        if (lineEnd == std::string_view::npos) {
-            m_lines.emplace_back(bytes.substr(pos));
-            break;
-        }
+        std::size_t lineEnd =
+            static_cast<std::size_t>(std::find_if(bytes.begin() + pos, bytes.end(), isLineEnd) - bytes.begin());
         m_lines.emplace_back(bytes.substr(pos, lineEnd - pos));
         pos = lineEnd;
         if (pos < bytes.size() && bytes[pos] == '\r')
