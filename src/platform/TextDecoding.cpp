@@ -113,19 +113,9 @@ std::string utf8ToShiftJis(std::string_view text) {
     text = text.substr(0, text.find('\0'));
     std::string out;
     out.reserve(text.size());
-    // ASCII is the same in both; only the runs of other characters go through the slower converter.
-    for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t end = pos;
-        while (end < text.size() && byteAt(text, end) < 0x80)
-            ++end;
-        out.append(text, pos, end - pos);
-        pos = end;
-        while (end < text.size() && byteAt(text, end) >= 0x80)
-            ++end;
-        pos += encodeCp932Prefix(text.substr(pos, end - pos), out);
-        if (pos < end)
-            refuseUtf8At(text, pos);
-    }
+    std::size_t converted = encodeCp932Prefix(text, out);
+    if (converted < text.size())
+        refuseUtf8At(text, converted);
     return out;
 }
 

@@ -41,4 +41,29 @@ TEST(Cp932, BadBytesDecodeAsReplacementAndMissingCharactersEncodeAsQuestionMark)
         EXPECT_EQ(encodeCp932(text), bytes);
 }
 
+// File text is converted through a table; every character must come out as the converter makes it.
+TEST(Cp932, FileTextConvertsCharacterByCharacterAsTheConverterDoes) {
+    int mismatches = 0;
+    for (char32_t c = 0x80; c < 0x10000; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF)
+            continue;
+        std::string utf8 =
+            c < 0x800 ? std::string{static_cast<char>(0xC0 | c >> 6)}
+                      : std::string{static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F))};
+        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        std::string out;
+        std::size_t converted = encodeCp932Prefix(utf8 + "z", out);
+        std::string expected = encodeCp932(utf8);
+        bool same =
+            expected == "?" ? converted == 0 && out.empty() : converted == utf8.size() + 1 && out == expected + "z";
+        if (!same && ++mismatches <= 5)
+            ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned>(c) << ": " << testing::PrintToString(out);
+    }
+    // Bytes that are no UTF-8 stop it: an overlong slash, a lone continuation byte, a cut-off character.
+    for (std::string bad : {"\xC0\xAF", "\x80", "\xE3\x81", "\xF0\x9F\x98\x80"}) {
+        std::string out;
+        EXPECT_EQ(encodeCp932Prefix("a" + bad, out), 1u) << testing::PrintToString(bad);
+    }
+}
+
 } // namespace
