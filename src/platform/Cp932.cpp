@@ -5,7 +5,10 @@
 #include <cstdint>
 #include <iconv.h>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -71,8 +74,8 @@ std::size_t utf8SequenceLength(std::string_view text) {
 }
 
 // CP932's code for each character of the Basic Multilingual Plane, 0 for none: iconv's own answer for
-// each, asked once (a few milliseconds). Converting a file run by run through iconv took longer than all the
-// rest of opening a drill.
+// each, asked once (a few milliseconds). Converting a file run by run through iconv took longer than all
+// the rest of opening a drill.
 using Cp932Codes = std::array<std::uint16_t, 0x10000>;
 
 const Cp932Codes& cp932Codes() {
@@ -82,17 +85,9 @@ const Cp932Codes& cp932Codes() {
         for (char32_t c = 0x80; c < 0x10000; ++c) {
             if (c >= 0xD800 && c <= 0xDFFF)
                 continue;
-            char utf8[3];
-            std::size_t length = 2;
-            if (c < 0x800) {
-                utf8[0] = static_cast<char>(0xC0 | c >> 6);
-            } else {
-                utf8[0] = static_cast<char>(0xE0 | c >> 12);
-                utf8[1] = static_cast<char>(0x80 | (c >> 6 & 0x3F));
-                length = 3;
-            }
-            utf8[length - 1] = static_cast<char>(0x80 | (c & 0x3F));
-            std::string_view in(utf8, length);
+            std::string utf8;
+            appendUtf8(utf8, c);
+            std::string_view in = utf8;
             std::string out;
             bool bad = false;
             if (converter.convert(in, out, bad) != 0)
@@ -139,8 +134,7 @@ std::size_t encodeCp932Prefix(std::string_view utf8, std::string& out) {
     const Cp932Codes& codes = cp932Codes();
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[pos + i]); };
-        if (byte(0) < 0x80) {
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
             std::size_t ascii = pos;
             while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80)
                 ++ascii;
@@ -148,15 +142,11 @@ std::size_t encodeCp932Prefix(std::string_view utf8, std::string& out) {
             pos = ascii;
             continue;
         }
-        // CP932 holds nothing beyond the BMP, so a four-byte sequence stops it like a bad byte.
-        std::size_t length = utf8SequenceLength(utf8.substr(pos));
-        if (length != 2 && length != 3)
-            break;
-        char32_t c = length == 2 ? char32_t{byte(0) & 0x1Fu} << 6 | (byte(1) & 0x3F)
-                                 : char32_t{byte(0) & 0x0Fu} << 12 | char32_t{byte(1) & 0x3Fu} << 6 | (byte(2) & 0x3F);
-        // Overlong forms are no UTF-8; surrogates and characters CP932 lacks have no code.
-        std::uint16_t code = codes[c];
-        if (code == 0 || c < (length == 2 ? 0x80u : 0x800u))
+        // Bytes that are no UTF-8 stop it, and so does a character CP932 lacks: all beyond the BMP.
+        std::size_t length = 0;
+        std::optional<char32_t> c = decodeUtf8(utf8.substr(pos), length);
+        std::uint16_t code = c && *c < codes.size() ? codes[*c] : 0;
+        if (code == 0)
             break;
         if (code > 0xFF)
             out += static_cast<char>(code >> 8);

@@ -6,6 +6,7 @@
 #include "platform/Cp932.h"
 #include "platform/LineList.h"
 #include "platform/Platform.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -15,37 +16,6 @@ constexpr std::string_view Utf16BeBom = "\xFE\xFF";
 
 unsigned char byteAt(std::string_view text, std::size_t i) {
     return static_cast<unsigned char>(text[i]);
-}
-
-// The character `text` starts with and its length in bytes; nothing when the bytes are no UTF-8
-// (overlong forms, surrogates and values above U+10FFFF included).
-std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& length) {
-    unsigned char lead = byteAt(text, 0);
-    char32_t c = lead;
-    char32_t least = 0;
-    if (lead < 0x80) {
-        length = 1;
-        return c;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, c = lead & 0x1F, least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, c = lead & 0x0F, least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, c = lead & 0x07, least = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    if (length > text.size())
-        return std::nullopt;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byteAt(text, i) & 0xC0) != 0x80)
-            return std::nullopt;
-        c = c << 6 | (byteAt(text, i) & 0x3F);
-    }
-    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return std::nullopt;
-    return c;
 }
 
 bool isMultiByteUtf8(std::string_view bytes) {
@@ -89,24 +59,6 @@ std::string hex(const char* format, unsigned value) {
         throw TextRefused(lineAt(text, pos), "Shift-JISにない文字 " + hex("U+%04X", *c) + " があります");
     throw TextRefused(lineAt(text, pos),
                       "UTF-8として読めないバイト " + hex("0x%02X", byteAt(text, pos)) + " があります");
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | c >> 6);
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | c >> 12);
-        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | c >> 18);
-        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 std::string utf8ToShiftJis(std::string_view text) {

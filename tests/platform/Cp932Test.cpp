@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Cp932.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -47,10 +48,8 @@ TEST(Cp932, FileTextConvertsCharacterByCharacterAsTheConverterDoes) {
     for (char32_t c = 0x80; c < 0x10000; ++c) {
         if (c >= 0xD800 && c <= 0xDFFF)
             continue;
-        std::string utf8 =
-            c < 0x800 ? std::string{static_cast<char>(0xC0 | c >> 6)}
-                      : std::string{static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F))};
-        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        std::string utf8;
+        appendUtf8(utf8, c);
         std::string out;
         std::size_t converted = encodeCp932Prefix(utf8 + "z", out);
         std::string expected = encodeCp932(utf8);
