@@ -25,6 +25,8 @@ struct Program {
     bool Closing = false;
     // buzz.wav could not be played: reported once, misses beep from then on.
     bool BuzzBroken = false;
+    // The missing sound device has been reported; later sounds pass over it in silence.
+    bool SoundDeviceReported = false;
 };
 
 // Thrown by a wait once the window is to close: the running handler stops where it is.

@@ -8,3 +8,10 @@ class AppError : public std::runtime_error {
 public:
     explicit AppError(const std::string& sjisMessage) : std::runtime_error(sjisMessage) {}
 };
+
+// The sound device cannot be opened: the machine has none, or its sound server cannot be reached.
+// Not a fault of the sound file, and the same for every sound.
+class SoundDeviceError : public AppError {
+public:
+    using AppError::AppError;
+};

@@ -9,6 +9,7 @@
 #include "platform/AppError.h"
 #include "run/ChoiceOrder.h"
 #include "run/EndOfRun.h"
+#include "run/OpenSound.h"
 #include "run/Pause.h"
 #include "run/Presentation.h"
 
@@ -50,14 +51,14 @@ bool openCompletionSound(Program& program, bool& own) {
     if (!own && !platform.fileExists(chime))
         return false;
     try {
-        player.open();
+        if (OpenSound(program))
+            return true;
     } catch (const AppError& error) {
         // Reported, then the question goes on as if it had no sound, so it cannot get stuck.
         platform.errorBox(std::string(error.what()) + ".");
-        own = false;
-        return false;
     }
-    return true;
+    own = false;
+    return false;
 }
 
 // After a question with a miss: replays until the learner presses Enter, at most eleven times.
@@ -133,9 +134,10 @@ void WrongAnswer(Program& program) {
         SoundPlayer& player = platform.mediaPlayer();
         player.setFileName(buzz);
         try {
-            player.open();
-            player.play();
-            return;
+            if (OpenSound(program)) {
+                player.play();
+                return;
+            }
         } catch (const AppError& error) {
             // Reported once; a box on every miss would stand between the learner and the drill.
             program.BuzzBroken = true;

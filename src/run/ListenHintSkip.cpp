@@ -2,6 +2,7 @@
 #include "app/Program.h"
 #include "platform/AppError.h"
 #include "run/ChoiceOrder.h"
+#include "run/OpenSound.h"
 #include "run/Pause.h"
 #include "run/Presentation.h"
 
@@ -15,7 +16,8 @@ void SpdBtn6Click(Program& program) {
         return;
     SoundPlayer& player = program.platform.mediaPlayer();
     player.setFileName(name);
-    player.open();
+    if (!OpenSound(program))
+        return;
     player.setWait();
     player.play();
     player.close();

@@ -61,6 +61,24 @@ TEST(Faults, UnplayableSoundsAreReportedOnceAndCountAsNone) {
     EXPECT_EQ(drill.program.Run.CurrentQuestion, 3);
 }
 
+// Without a sound device the learner is told once in the program's life; every sound after that beeps
+// or is passed over, and the runs go on.
+TEST(Faults, AMissingSoundDeviceIsReportedOnce) {
+    Drill drill;
+    drill.effectSounds();
+    drill.platform.files["q01.wav"] = "RIFF";
+    drill.platform.player.noDevice = true;
+    for (int run = 0; run < 2; ++run) {
+        drill.openQuestions(questionBlocks(1));
+        drill.listen();
+        drill.answerWrong();
+        drill.answerRight();
+        EXPECT_EQ(drill.program.Phase, RunPhase::Finished);
+    }
+    EXPECT_EQ(drill.platform.errors, std::vector<std::string>{"no device."});
+    EXPECT_EQ(drill.platform.beeps, (std::vector<unsigned>{0x20, 0, 0x20, 0}));
+}
+
 // Without the program's folder there is no results log: it is said at the start, and a run writes
 // none into the folder of its question file.
 TEST(Faults, AnUnknownProgramFolderKeepsNoLog) {

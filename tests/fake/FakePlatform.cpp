@@ -5,6 +5,8 @@
 
 void FakeSoundPlayer::open() {
     close();
+    if (noDevice)
+        throw SoundDeviceError("no device");
     if (unplayable.count(m_fileName))
         throw AppError("cannot open " + m_fileName);
     m_openName = m_fileName;

@@ -33,6 +33,7 @@ public:
 
     std::vector<std::string> log;
     std::set<std::string> unplayable; // open fails for these names
+    bool noDevice = false;            // every open fails for want of a sound device
     std::uint32_t soundMilliseconds = 1200;
     bool isOpen = false;
 

@@ -1,4 +1,5 @@
 #include <SDL.h>
+#include <cstdlib>
 #include <gmock/gmock.h>
 
 #include "TempFolder.h"
@@ -37,6 +38,15 @@ TEST(SdlPlayer, WaitsOnlyWhenToldAndNotForeverForAStuckDevice) {
     player.setWait();
     player.play(); // nothing to wait for
     EXPECT_EQ(waits, 1);
+}
+
+// A driver that cannot open is a missing sound device, which the drill passes over, not a damaged file.
+TEST(SdlPlayer, ADriverThatCannotOpenIsAMissingDevice) {
+    setenv("SDL_AUDIODRIVER", "none-such", 1);
+    SdlSoundPlayer player;
+    player.setFileName(QM7_ASSETS_DIR "/buzz.wav");
+    EXPECT_THROW(player.open(), SoundDeviceError);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
 } // namespace

@@ -17,6 +17,10 @@ constexpr Uint64 WaitMargin = 1000;
     throw AppError(sjis(SDL_GetError()));
 }
 
+[[noreturn]] void throwDeviceError() {
+    throw SoundDeviceError(sjis(SDL_GetError()));
+}
+
 int frameSize(const SDL_AudioSpec& spec) {
     return SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
 }
@@ -140,7 +144,7 @@ void SdlSoundPlayer::openDevice() {
         // SDL's own SIGTERM handler would only queue an event nobody reads: the program could not be stopped.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            throwSdlError();
+            throwDeviceError();
         m_audioStarted = true;
     }
     // The rate most desktops run at; the device may choose its own format, and the waves follow it.
@@ -155,7 +159,7 @@ void SdlSoundPlayer::openDevice() {
                                    SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE |
                                        SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
     if (m_device == 0)
-        throwSdlError();
+        throwDeviceError();
     SDL_PauseAudioDevice(m_device, 0);
 }
 

@@ -1,0 +1,17 @@
+#include "run/OpenSound.h"
+
+#include "app/Program.h"
+#include "platform/AppError.h"
+
+bool OpenSound(Program& program) {
+    try {
+        program.platform.mediaPlayer().open();
+        return true;
+    } catch (const SoundDeviceError& error) {
+        // A box on every answer would stand between the learner and the drill.
+        if (!program.SoundDeviceReported)
+            program.platform.errorBox(std::string(error.what()) + ".");
+        program.SoundDeviceReported = true;
+        return false;
+    }
+}
