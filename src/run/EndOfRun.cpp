@@ -1,6 +1,7 @@
 #include "run/EndOfRun.h"
 
 #include "app/Program.h"
+#include "platform/AppError.h"
 #include "platform/Cp932.h"
 #include "results/Figures.h"
 #include "results/ResultsHistory.h"
@@ -14,7 +15,12 @@ void EndRun(Program& program) {
     program.Phase = RunPhase::Finished;
 
     window.LbHead1B.setCaption(std::to_string(run.QuestionTotal) + "/" + std::to_string(run.QuestionTotal));
-    WriteResultsRecord(program);
+    try {
+        WriteResultsRecord(program);
+    } catch (const AppError& error) {
+        // The record is lost and the learner is told; the run's own figures are still shown.
+        program.platform.errorBox(std::string(error.what()) + ".");
+    }
     program.platform.refreshResultsHistory(ReadResultsHistory(program));
     window.shGauge2.setWidth(GaugeFullWidth);
     ClearChoices(program);
