@@ -79,6 +79,23 @@ void removeTemporaryFiles(const std::string& localName) {
     ::closedir(entries);
 }
 
+// The file a chain of symbolic links ends at, which need not exist; the name itself when it is no link.
+std::string linkTarget(std::string name) {
+    constexpr int MostLinks = 40; // as the kernel follows
+    for (int links = 0; links < MostLinks; ++links) {
+        struct stat info {};
+        if (::lstat(name.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return name;
+        std::string target(static_cast<std::size_t>(info.st_size) + 1, '\0');
+        ssize_t length = ::readlink(name.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= target.size())
+            return name;
+        target.resize(static_cast<std::size_t>(length));
+        name = target.front() == '/' ? target : folderOf(name) + "/" + target;
+    }
+    return name;
+}
+
 } // namespace
 
 std::string localFileName(const std::string& sjisName) {
@@ -129,7 +146,9 @@ std::optional<std::string> readLocalFile(const std::string& localName) {
     return bytes;
 }
 
-bool replaceLocalFile(const std::string& localName, std::string_view bytes) {
+bool replaceLocalFile(const std::string& linkName, std::string_view bytes) {
+    // A log kept elsewhere through a link stays linked: its target is what is replaced.
+    std::string localName = linkTarget(linkName);
     std::string temporary = localName + TemporaryInfix + std::string(TemporaryTail, 'X');
     int fd = ::mkstemp(temporary.data());
     if (fd < 0)
@@ -160,7 +179,9 @@ void makeLocalFolders(const std::string& localName) {
     ::mkdir(localName.c_str(), 0700);
 }
 
-int lockLocalFile(const std::string& localName) {
+int lockLocalFile(const std::string& linkName) {
+    // Beside the file itself, where every writer through any link finds it.
+    std::string localName = linkTarget(linkName);
     std::string lockName = localName + ".lock";
     for (;;) {
         int fd = ::open(lockName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
@@ -184,7 +205,7 @@ int lockLocalFile(const std::string& localName) {
     }
 }
 
-void unlockLocalFile(const std::string& localName, int lock) {
-    ::unlink((localName + ".lock").c_str());
+void unlockLocalFile(const std::string& linkName, int lock) {
+    ::unlink((linkTarget(linkName) + ".lock").c_str());
     ::close(lock);
 }

@@ -33,4 +33,5 @@ void unlockLocalFile(const std::string& localName, int lock);
 
 // Writes a temporary file in the same folder, flushes it to disk and renames it over the target,
 // so a failure at any point leaves the old file whole. False on failure, with nothing left behind.
+// A symbolic link stays one: the file it leads to is replaced, the lock taken beside that file.
 bool replaceLocalFile(const std::string& localName, std::string_view bytes);
