@@ -39,8 +39,8 @@ std::string UsageText() {
            "  --help           show this help and exit\n"
            "  --version        show the version and exit\n"
            "\n"
-           "Each finished run adds a record to the results log QM7Kekka.DAT: beside the program when\n"
-           "a log is there or its folder is writable, else in $XDG_DATA_HOME/qm7w/ (~/.local/share/qm7w/).\n";
+           "Each finished run adds a record to the results log QM7Kekka.DAT: in $XDG_DATA_HOME/qm7w/\n"
+           "(~/.local/share/qm7w/) for an installed program, beside a copied one if you may write there.\n";
 }
 
 std::string VersionText() {

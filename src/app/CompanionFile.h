@@ -7,3 +7,6 @@ struct Program;
 // folder, else in the installed data folder ../share/qm7w/. The name beside the program when neither
 // holds it.
 std::string CompanionFile(const Program& program, const std::string& name);
+
+// Whether the program runs installed: its own files lie in ../share/qm7w/, not beside it.
+bool InstalledProgram(const Program& program);

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "app/CompanionFile.h"
 #include "app/Program.h"
 
 std::optional<std::string> ResultsLogPath(const Program& program) {
@@ -10,7 +11,9 @@ std::optional<std::string> ResultsLogPath(const Program& program) {
     if (programDir.empty())
         return std::nullopt;
     std::string beside = programDir + ResultsLogName;
-    if (platform.fileExists(beside) || platform.folderWritable(programDir))
+    // Never a log shared by every user of an installed program, not even one that root could write;
+    // and never one this user cannot replace, so that their records are not lost.
+    if (!InstalledProgram(program) && platform.folderWritable(programDir))
         return beside;
     // Only an absolute data folder counts; without one the log stays beside the program.
     std::optional<std::string> data = platform.environmentFolder("XDG_DATA_HOME");

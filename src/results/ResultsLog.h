@@ -8,10 +8,10 @@ struct Program;
 inline constexpr const char* ResultsLogName = "QM7Kekka.DAT";
 inline constexpr int ResultsLogKeep = 200; // beyond this many lines the oldest is dropped
 
-// The file name of the results log: beside the program when a log is there or the folder can take one
-// (a build or a copied folder), else in the learner's data folder ($XDG_DATA_HOME/qm7w/, by default
-// ~/.local/share/qm7w/), as for an installed program. Nothing when the program's folder is unknown, so
-// that no log lands in whatever folder is current.
+// The file name of the results log: beside a program whose own files are beside it (a build or a copied
+// folder) when this user can write there; else, and always for an installed program, in the learner's
+// data folder ($XDG_DATA_HOME/qm7w/, by default ~/.local/share/qm7w/). Nothing when the program's folder
+// is unknown, so that no log lands in whatever folder is current.
 std::optional<std::string> ResultsLogPath(const Program& program);
 
 // A number field of a record ("  42", "-7", "$1F"); nothing when it does not convert.

@@ -126,32 +126,36 @@ TEST_F(ResultsWriter, KeepsAtMost201LinesAndTheOldLogOnAFailure) {
 
 } // namespace
 
+// An installed program (its own files in ../share/qm7w/) keeps each learner's log in their data folder,
+// whoever runs it; a copied one keeps it beside itself when this user can replace it there.
 TEST_F(ResultsWriter, ALogThatCannotStayBesideTheProgramGoesToTheDataFolder) {
     using Env = std::map<std::string, std::string>;
     const std::string beside = "/opt/qm7w/QM7Kekka.DAT", data = "/home/a/.local/share/qm7w/QM7Kekka.DAT";
-    // Program folder writable, a log already beside it, the environment; where the log is.
-    const std::tuple<bool, bool, Env, std::string> cases[] = {
-        {true, false, {{"HOME", "/home/a"}}, beside},
-        {false, true, {{"HOME", "/home/a"}}, beside},
-        {false, false, {{"HOME", "/home/a"}}, data},
-        {false, false, {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "/d"}}, "/d/qm7w/QM7Kekka.DAT"},
-        {false, false, {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "rel"}}, data}, // only absolute data folders count
-        {false, false, {}, beside}, // no home: the write then reports the program's folder
+    // Installed, program folder writable, a log beside the program, the environment; where the log is.
+    const std::tuple<bool, bool, bool, Env, std::string> cases[] = {
+        {false, true, true, {{"HOME", "/home/a"}}, beside},
+        {false, false, true, {{"HOME", "/home/a"}}, data}, // a log there that this user cannot replace
+        {true, true, true, {{"HOME", "/home/a"}}, data},   // root could write there: not used all the same
+        {true, true, false, {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "/d"}}, "/d/qm7w/QM7Kekka.DAT"},
+        {false, false, false, {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "rel"}}, data}, // only absolute ones count
+        {false, false, false, {}, beside}, // no home: the write then reports the program's folder
     };
-    for (const auto& [writable, present, environment, path] : cases) {
+    for (const auto& [installed, writable, present, environment, path] : cases) {
         SCOPED_TRACE(path);
         drill.platform.files.clear();
+        drill.platform.files[installed ? "/opt/share/qm7w/Qm7wh.hlp" : "/opt/qm7w/Qm7wh.hlp"] = "help";
         drill.platform.readOnlyFolders = writable ? std::set<std::string>{} : std::set<std::string>{"/opt/qm7w/"};
         if (present)
             drill.platform.files[beside] = Head + "300010010000010old\r\n";
+        bool used = present && path == beside;
         drill.platform.environment = environment;
         ShowResultsTotals(drill.program);
-        EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), present ? "  5:00" : "  0:00") << "the totals read there";
+        EXPECT_EQ(drill.program.Mn1.LbSkip.caption(), used ? "  5:00" : "  0:00") << "the totals read there";
         drill.platform.fileEvents.clear();
         write();
         std::string folder = path.substr(0, path.rfind('/') + 1);
         std::vector<std::string> events = {"mkdir " + folder, "lock " + path};
-        if (present)
+        if (used)
             events.push_back("read " + path);
         events.insert(events.end(), {"replace " + path, "unlock " + path});
         EXPECT_EQ(drill.platform.fileEvents, events);
