@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -226,6 +228,29 @@ TEST_F(MainWindow, HistoryShowsTheChosenDrillsRunsAndFollowsFinishedOnes) {
     click("SpdBtn8");
     EXPECT_TRUE(platform.resultsHistory() == shown && shown->isVisible() && drills->currentIndex() == 3);
     EXPECT_TRUE(platform.errors.empty());
+}
+
+// A log kept elsewhere through a link stays a link, its file taking every run. A link into nowhere loses
+// the run's record, which the box says, and the run still ends on the screen.
+TEST_F(MainWindow, ALinkedLogStaysLinkedAndAnUnrecordedRunStillEnds) {
+    namespace fs = std::filesystem;
+    fs::create_directory("synced");
+    fs::create_symlink("synced/kekka.DAT", "QM7Kekka.DAT");
+    for (int run = 0; run < 3; ++run) {
+        if (run == 2)
+            fs::remove_all("synced");
+        click("SpdBtn1");
+        click("Sel1");
+        if (run == 1) {
+            std::string log = platform.readFile("synced/kekka.DAT");
+            EXPECT_TRUE(fs::is_symlink("QM7Kekka.DAT"));
+            EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << log;
+        }
+    }
+    EXPECT_EQ(platform.errors, std::vector<std::string>{sjis("ﾌｧｲﾙ ") + program.Run.ProgramDir + "QM7Kekka.DAT" +
+                                                        sjis(" を作成できません.")});
+    EXPECT_EQ(text("Label1"), QStringLiteral("　　正解率:  100.00 %"));
+    EXPECT_EQ(platform.messages.size(), 3u) << "every run congratulated";
 }
 
 } // namespace
