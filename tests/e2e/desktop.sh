@@ -70,10 +70,14 @@ press() { timeout 10 xdotool windowfocus --sync "$W" key "$@"; }
 
 # A region of the main window: "%k" its number of colours, "%#" a signature of its pixels.
 region() { timeout 10 import -window "$W" png:- 2>/dev/null | convert png:- -crop "${2}x$3+$4+$5" +repage -format "$1" info:-; }
-kakunin_is() {
-    [[ $(timeout 10 import -window "$W" png:- 2>/dev/null | convert png:- -crop 1x1+600+194 -depth 8 txt:- |
-        sed -nE 's/^0,0: *\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/p') == "$1" ]]
+# The pixel at $1,$2 of the main window has the colour $3 ("255,255,0").
+pixel_is() {
+    [[ $(timeout 10 import -window "$W" png:- 2>/dev/null | convert png:- -crop "1x1+$1+$2" -depth 8 txt:- |
+        sed -nE 's/^0,0: *\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/p') == "$3" ]]
 }
+kakunin_is() { pixel_is 600 194 "$1"; }
+# The run has ended: the progress bar is full to its far end.
+gauge_full() { pixel_is 550 392 0,255,255; }
 first_question() { wait_for 10 kakunin_is "$YELLOW"; }
 question_number() { region %# 24 13 109 363; }
 hint_shown() { (($(region %k 300 13 138 363) > 2)); }

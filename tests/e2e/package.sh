@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Debian package: built with cpack, checked with the desktop's own tools, unpacked into a scratch
-# root made read-only, and its program used by a learner whose home is a scratch folder.
+# root, and its program used by root and then by another learner, each with a scratch home.
 #
 #   tests/e2e/package.sh [build folder, default build]   (configures it with the prefix /usr)
 set -uo pipefail
@@ -43,16 +43,23 @@ expect_eq "--version" "$(options --version)" "0:qm7w $VERSION:"
 check "--help prints the usage to standard output" eval '[[ $(options --help) == "0:Usage: qm7w [FILE]"*: ]]'
 check "an unknown option: usage on standard error, status 2" eval '[[ $(options --frobnicate) == 2::*"Usage: qm7w"* ]]'
 
-# The learner's drill, without sounds of its own, so every correct answer plays the chime.
-mkdir -p "$WORK/drills" "$WORK/home"
+# The learner's drill, without sounds of its own, so every correct answer plays the chime. The tree keeps
+# the modes it was unpacked with, so root could write into usr/bin. Another learner (nobody, with a home
+# of its own) must reach the drills and the tree.
+mkdir -p "$WORK/drills" "$WORK/home" "$WORK/nobody/runtime"
 cp "$ROOT"/samples/{directives.m7,katachi_yaku.txt,katachi0?.bmp} "$WORK/drills/"
-chmod -R a-w "$TREE"
+chmod 755 "$WORK" && chmod 700 "$WORK/nobody/runtime" && chown -R nobody:nogroup "$WORK/nobody"
 find "$TREE" -printf '%p %s %m %T@\n' | sort >"$WORK/tree-before"
 
-# Starts the unpacked program with the arguments given, traced for the files it opens and its end.
+# Starts the unpacked program with the arguments given, traced for the files it opens and its end: as root
+# in $WORK/home, or as nobody in $WORK/nobody when AS_NOBODY is set.
 start_installed() {
-    (cd "$WORK/home" && exec env -u XDG_DATA_HOME HOME="$WORK/home" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \
-        XDG_RUNTIME_DIR="$RUNTIME" strace -f -q -e trace=openat -o "$WORK/trace" "$QM7W" "$@" >"$WORK/out" 2>&1) &
+    local home=$WORK/home runtime=$RUNTIME as=()
+    [[ -n ${AS_NOBODY:-} ]] && home=$WORK/nobody runtime=$WORK/nobody/runtime &&
+        as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    (cd "$home" && exec env -u XDG_DATA_HOME HOME="$home" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \
+        XDG_RUNTIME_DIR="$runtime" strace -f -q -e trace=openat -o "$WORK/trace" "${as[@]}" "$QM7W" "$@" \
+        >"$WORK/out" 2>&1) &
     # The program itself, not its tracer, is what the helpers look at and stop.
     local tracer=$!
     wait_for 5 pgrep -P "$tracer" >/dev/null && APP_PID=$(pgrep -P "$tracer") && window_up
@@ -60,14 +67,20 @@ start_installed() {
 ended_well() { wait_for "$1" grep -q "^$APP_PID .*+++ exited with 0 +++" "$WORK/trace"; }
 # Not "grep | grep -q": under pipefail the first grep, cut off by the early exit of the second, fails the check.
 opened() { [[ $(grep -F "\"$SHARE/qm7w/$1\"" "$WORK/trace" | grep -v ENOENT) ]]; }
+# Answers the drill to its last question; keys written in the file are right (it keeps file order).
+answer_drill() { answer_next 2 && answer_next 2 4 && answer_next 1 3 && answer 2 3; }
+RECORD="[0-9]{6} [0-9]{6}-[0-9]{6},[0-9]{3}004007000004shiji"
+# The data folder of the learner at home $1 holds their log alone, with one record.
+one_record() {
+    local log=$1/.local/share/qm7w/QM7Kekka.DAT
+    [[ $(ls -A "${log%/*}") == QM7Kekka.DAT ]] && appended_one "$log" /dev/null "$RECORD"
+}
 
 start_screen || fail "Xvfb starts: $(cat "$WORK/xvfb.log")"
-t="installed program"
+t="installed program, root"
 check "$t: the drill named on the command line shows question 1" \
     eval 'start_installed "$WORK/drills/directives.m7" && first_question'
-# Keys written in the file are right (it keeps file order).
-check "$t: the drill is answered to the end" \
-    eval 'answer_next 2 && answer_next 2 4 && answer_next 1 3 && answer 2 3 && close_box 20'
+check "$t: the drill is answered to the end" eval 'answer_drill && close_box 20'
 check "$t: the chime is found in share/qm7w" opened pinpon.wav
 click 556 12
 check "$t: the help is found in share/qm7w" wait_for 10 opened Qm7wh.hlp
@@ -75,12 +88,29 @@ sleep 0.5
 xdotool windowraise "$W" # above the help window, which may cover the exit button
 click "${EXIT_BUTTON[@]}"
 check "$t: the exit button ends the program" ended_well 10
-log=$WORK/home/.local/share/qm7w/QM7Kekka.DAT
-check "$t: one record in ~/.local/share/qm7w, nothing else there" eval '[[ $(ls -A "${log%/*}") == QM7Kekka.DAT ]] &&
-    appended_one "$log" /dev/null "[0-9]{6} [0-9]{6}-[0-9]{6},[0-9]{3}004007000004shiji"'
-find "$TREE" -printf '%p %s %m %T@\n' | sort >"$WORK/tree-after"
-check "$t: nothing written into the unpacked tree" cmp -s "$WORK/tree-before" "$WORK/tree-after"
+check "$t: one record in ~/.local/share/qm7w, nothing else there" one_record "$WORK/home"
 stop_program
+
+t="installed program, another learner after root"
+AS_NOBODY=1
+check "$t: the drill is answered to the end" \
+    eval 'start_installed "$WORK/drills/directives.m7" && first_question && answer_drill && close_box 20'
+click "${EXIT_BUTTON[@]}"
+check "$t: the program ends well" ended_well 10
+check "$t: one record in their own data folder" one_record "$WORK/nobody"
+check "$t: root's log still holds root's record alone" one_record "$WORK/home"
+cp "$WORK/nobody/.local/share/qm7w/QM7Kekka.DAT" "$WORK/kept"
+chmod a-w "$WORK/nobody/.local/share/qm7w"
+check "$t, data folder read-only: a box, then the congratulation" \
+    eval 'start_installed "$WORK/drills/directives.m7" && first_question && answer_drill && close_box 20 && close_box'
+check "$t, data folder read-only: the end of the run is on the screen" eval 'gauge_full && program_running'
+check "$t, data folder read-only: the log is as it was" cmp -s "$WORK/kept" "$WORK/nobody/.local/share/qm7w/QM7Kekka.DAT"
+stop_program
+AS_NOBODY=
+
+find "$TREE" -printf '%p %s %m %T@\n' | sort >"$WORK/tree-after"
+check "nothing written into the unpacked tree, nothing beside the program" \
+    eval 'cmp -s "$WORK/tree-before" "$WORK/tree-after" && [[ $(ls -A "$TREE/usr/bin") == qm7w ]]'
 
 check "missing file: a box reports it" eval 'start_installed "$WORK/drills/missing.m7" && close_box'
 sleep 0.5
