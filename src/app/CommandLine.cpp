@@ -31,11 +31,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string UsageText() {
     return "Usage: qm7w [FILE]\n"
-           "       qm7w --check FILE...\n"
+           "       qm7w --check FILE|FOLDER...\n"
            "A drill player for multiple-choice and fill-in-the-blank question files (.m7, .txt).\n"
            "\n"
            "  FILE             open this question file at start\n"
-           "  --check FILE...  check question files for mistakes and report them; needs no display\n"
+           "  --check FILE|FOLDER...\n"
+           "                   check question files (a folder: its .m7 files) for mistakes and report\n"
+           "                   them; needs no display, no sound device and no results log\n"
            "  --help           show this help and exit\n"
            "  --version        show the version and exit\n"
            "\n"

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/DrillFiles.h"
 #include "platform/SoundPlayer.h"
 
 struct ResultsHistory;
@@ -16,17 +17,10 @@ struct LocalTime {
     int second = 0;
 };
 
-struct PictureSize {
-    int width = 0;
-    int height = 0;
-};
-
-// The services the core asks of the machine it runs on. Every text and every
-// file name here is Shift-JIS bytes. Failures are thrown as AppError.
-class Platform {
+// The services the core asks of the machine it runs on, the drill's files among them. Every text and
+// every file name here is Shift-JIS bytes. Failures are thrown as AppError.
+class Platform : public DrillFiles {
 public:
-    virtual ~Platform() = default;
-
     // Clock and random numbers.
     virtual std::uint32_t tickCount() = 0; // milliseconds, wraps at 2^32
     virtual LocalTime localTime() = 0;
@@ -34,9 +28,7 @@ public:
     virtual void seedRandom(std::uint32_t seed) = 0;
     virtual std::int32_t randomBelow(std::int32_t range) = 0; // 0 .. range - 1
 
-    // Files. Relative names resolve against the current folder.
-    virtual bool fileExists(const std::string& name) = 0;
-    virtual std::string readFile(const std::string& name) = 0;
+    // The results log and the program's own files. Relative names resolve against the current folder.
     // Replaces the whole file, so that a failure at any point leaves the old file whole.
     virtual void replaceFile(const std::string& name, const std::string& bytes) = 0;
     virtual std::string executablePath() = 0;
@@ -50,8 +42,6 @@ public:
     // The new holder removes the temporary files that killed writers of the file left behind.
     virtual bool lockFile(const std::string& name) = 0;
     virtual void unlockFile(const std::string& name) = 0;
-    // The size of a picture file that can be shown, nothing when it cannot be read.
-    virtual std::optional<PictureSize> pictureSize(const std::string& name) = 0;
 
     // Dialogs and boxes; all modal.
     virtual void messageBox(const std::string& text) = 0;
@@ -60,10 +50,6 @@ public:
     virtual void internalErrorBox(const std::string& text) = 0;
     // The chosen file's full name, its folder made the current folder; nothing on cancel.
     virtual std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) = 0;
-    // The folder relative names resolve against, as the file system spells it; only given back.
-    virtual std::string currentFolder() = 0;
-    // Goes back to a folder that currentFolder gave; one that has gone meanwhile is left as it is.
-    virtual void setCurrentFolder(const std::string& folder) = 0;
     virtual void showHelpContents(const std::string& helpFile) = 0;
     virtual void quitHelp(const std::string& helpFile) = 0;
     // The results history window, not modal, one at a time: opens it with these runs, or brings the

@@ -1,5 +1,7 @@
 #include "questions/DrillCheck.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "app/Events.h"
@@ -7,21 +9,27 @@
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
 #include "platform/TextDecoding.h"
+#include "questions/ChoicesLine.h"
+#include "questions/DbcsPos.h"
+#include "run/ChoiceOrder.h"
 #include "run/Presentation.h"
 
 namespace {
 
-// Files are read through the platform given; the open dialog answers with the file to check, boxes
-// are kept for the report, and nothing is written, shown or played.
+class SilentPlayer : public SoundPlayer {
+public:
+    void setFileName(const std::string&) override {}
+    void open() override {}
+    void setWait() override {}
+    void play() override {}
+    void close() override {}
+};
+
+// Only the drill's files are read. The program has no folder, so it has no results log; the boxes are
+// kept for the report, and nothing is written, shown or played.
 class CheckPlatform : public Platform {
 public:
-    CheckPlatform(Platform& files, std::string name) : m_files(files), m_name(std::move(name)) {}
-
-    std::uint32_t tickCount() override { return 0; }
-    LocalTime localTime() override { return {}; }
-    std::int32_t utcMillisecondsSinceMidnight() override { return 0; }
-    void seedRandom(std::uint32_t) override {}
-    std::int32_t randomBelow(std::int32_t) override { return 0; }
+    CheckPlatform(DrillFiles& files, std::string name) : m_files(files), m_name(std::move(name)) {}
 
     bool fileExists(const std::string& name) override { return m_files.fileExists(name); }
     std::string readFile(const std::string& name) override {
@@ -30,25 +38,31 @@ public:
             encoding = encodingName(detectEncoding(bytes));
         return bytes;
     }
+    std::optional<PictureSize> pictureSize(const std::string& name) override { return m_files.pictureSize(name); }
+    std::optional<std::string> soundProblem(const std::string& name) override { return m_files.soundProblem(name); }
+    std::string currentFolder() override { return m_files.currentFolder(); }
+    void setCurrentFolder(const std::string& folder) override { m_files.setCurrentFolder(folder); }
+
+    std::uint32_t tickCount() override { return 0; }
+    LocalTime localTime() override { return {}; }
+    std::int32_t utcMillisecondsSinceMidnight() override { return 0; }
+    void seedRandom(std::uint32_t) override {}
+    std::int32_t randomBelow(std::int32_t) override { return 0; }
+
     void replaceFile(const std::string& name, const std::string&) override {
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));
     }
-    std::string executablePath() override { return m_files.executablePath(); }
-    bool folderWritable(const std::string& folder) override { return m_files.folderWritable(folder); }
+    std::string executablePath() override { return {}; }
+    bool folderWritable(const std::string&) override { return false; }
     void makeFolders(const std::string&) override {}
-    std::optional<std::string> environmentFolder(const std::string& variable) override {
-        return m_files.environmentFolder(variable);
-    }
-    std::string currentFolder() override { return m_files.currentFolder(); }
-    void setCurrentFolder(const std::string& folder) override { m_files.setCurrentFolder(folder); }
+    std::optional<std::string> environmentFolder(const std::string&) override { return std::nullopt; }
     bool lockFile(const std::string&) override { return false; }
     void unlockFile(const std::string&) override {}
-    std::optional<PictureSize> pictureSize(const std::string& name) override { return m_files.pictureSize(name); }
 
     void messageBox(const std::string& text) override { boxes.push_back(text); }
     void errorBox(const std::string& text) override { boxes.push_back(text); }
     void internalErrorBox(const std::string& text) override { boxes.push_back(text); }
-    std::optional<std::string> chooseFile(const std::string&, const std::string&) override { return m_name; }
+    std::optional<std::string> chooseFile(const std::string&, const std::string&) override { return std::nullopt; }
     void showHelpContents(const std::string&) override {}
     void quitHelp(const std::string&) override {}
     void showResultsHistory(const ResultsHistory&) override {}
@@ -57,14 +71,15 @@ public:
     void processMessagesUntil(std::uint32_t) override {}
     void closeMainWindow() override {}
     void beep(unsigned) override {}
-    SoundPlayer& mediaPlayer() override { return m_files.mediaPlayer(); }
+    SoundPlayer& mediaPlayer() override { return m_player; }
 
     std::string encoding; // empty until the file has been read
     std::vector<std::string> boxes;
 
 private:
-    Platform& m_files;
+    DrillFiles& m_files;
     std::string m_name;
+    SilentPlayer m_player;
 };
 
 std::string presence(bool present, const std::string& name = {}) {
@@ -77,23 +92,65 @@ std::string pictureState(Platform& platform, const std::string& name) {
     return platform.pictureSize(name) ? presence(true, name) : "読めません (" + decodeCp932(name) + ")";
 }
 
+std::string soundState(Platform& platform, const std::string& name) {
+    if (!platform.fileExists(name))
+        return presence(false, name);
+    std::optional<std::string> problem = platform.soundProblem(name);
+    return problem ? "鳴らせません (" + decodeCp932(name) + ": " + decodeCp932(*problem) + ")" : presence(true, name);
+}
+
 std::string companions(Program& program, std::int32_t question) {
     RunState& run = program.Run;
     run.CurrentQuestion = question;
-    std::string sound = QuestionSoundName(program);
     bool translated = run.TranslationLoaded && !TranslationLine(program).empty();
     return "問" + TwoDigitNumber(question) +
            "  絵: " + pictureState(program.platform, run.PictureBase + TwoDigitNumber(question) + ".bmp") +
-           "  音声: " + presence(program.platform.fileExists(sound), sound) + "  訳: " + presence(translated) + "\n";
+           "  音声: " + soundState(program.platform, QuestionSoundName(program)) + "  訳: " + presence(translated) +
+           "\n";
+}
+
+// The blanks the window asks one after another, each answer written over the one before.
+int countBlanks(std::string_view text) {
+    int blanks = 0;
+    for (std::int32_t p; (p = DbcsPos("_", text)) > 0; ++blanks) {
+        text.remove_prefix(static_cast<std::size_t>(p) - 1);
+        text.remove_prefix(std::min({text.find_first_not_of('_'), BlankLimit, text.size()}));
+    }
+    return blanks;
+}
+
+// What the window would show oddly, though the question can be asked.
+std::string oddities(Program& program, std::int32_t question) {
+    const LineList& lines = program.Mn1.FileLines;
+    int index = program.Run.Table.start(question);
+    std::string text;
+    do
+        text += lines.get(index++) + "\r\n";
+    while (!IsChoicesLine(lines.get(index)));
+    int blanks = countBlanks(text);
+    int labels = static_cast<int>(TrimAnswerLine(lines.get(index + 1)).size() + 1) / 2;
+    std::vector<std::string> choices = SplitChoices(lines.get(index));
+    auto shown = std::count_if(choices.begin(), choices.end(), [](const std::string& c) { return !c.empty(); });
+
+    std::string notes;
+    auto note = [&](const std::string& what) { notes += "問" + TwoDigitNumber(question) + "  注意: " + what + "\n"; };
+    if (blanks == 0)
+        note("問題文に空欄（_）がありません");
+    else if (blanks > labels)
+        note("空欄が" + std::to_string(blanks) + "個、解答の記号が" + std::to_string(labels) +
+             "個です（残りの空欄は埋まりません）");
+    if (shown < 2)
+        note("空でない選択肢が" + std::to_string(shown) + "個しかありません");
+    return notes;
 }
 
 } // namespace
 
-DrillCheck CheckDrill(Platform& platform, const std::string& name, const std::string& shownName) {
-    CheckPlatform checking(platform, name);
+DrillCheck CheckDrill(DrillFiles& files, const std::string& name, const std::string& shownName) {
+    CheckPlatform checking(files, name);
     Program program(checking);
-    RunHandler(program, FormCreate);
-    RunHandler(program, SpdBtn1Click);
+    // Without FormCreate the program has no folder, and so the Open reads no results log.
+    RunHandler(program, "OpenQuestionFile", [&] { OpenQuestionFile(program, name, checking.currentFolder()); });
 
     DrillCheck check;
     check.opens = program.Phase == RunPhase::Asking;
@@ -108,7 +165,7 @@ DrillCheck CheckDrill(Platform& platform, const std::string& name, const std::st
     }
     check.report += "問題数: " + std::to_string(program.Run.QuestionTotal) + "\n";
     for (std::int32_t q = 1; q <= program.Run.QuestionTotal; ++q)
-        check.report += companions(program, q);
+        check.report += companions(program, q) + oddities(program, q);
     check.report += "結果: 開けます\n";
     return check;
 }

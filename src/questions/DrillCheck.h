@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-class Platform;
+class DrillFiles;
 
 // What a teacher learns about a question file before handing it out.
 struct DrillCheck {
@@ -9,8 +9,8 @@ struct DrillCheck {
     std::string report; // UTF-8 lines, each ended by "\n"
 };
 
-// Opens the question file `name` as the Open command would, on a program of its own that shows no
-// box, plays nothing and writes nothing, reading files through `platform`. The report gives the
-// encoding, the number of questions or the refusal, and each question's picture, sound and
-// translation line; `shownName` heads it.
-DrillCheck CheckDrill(Platform& platform, const std::string& name, const std::string& shownName);
+// Opens the question file `name` as the Open command would, on a program of its own that reads only the
+// drill's files: it has no results log, shows no box, plays nothing and writes nothing. The report gives
+// the encoding, the number of questions or the refusal, each question's picture, sound and translation
+// line, and what the window would show oddly; `shownName` heads it.
+DrillCheck CheckDrill(DrillFiles& files, const std::string& name, const std::string& shownName);

@@ -4,6 +4,7 @@
 #include "platform/Cp932.h"
 #include "platform/LineList.h"
 #include "questions/ChoicesLine.h"
+#include "questions/DbcsPos.h"
 #include "run/RunState.h"
 
 namespace {
@@ -61,7 +62,10 @@ std::optional<std::string> FindFormatFault(const LineList& lines, const std::vec
             return fault(lineNo(i), "選択肢の行の前に問題文がありません");
         if (i + 1 >= lines.count() || IsChoicesLine(lines.get(i + 1)))
             return fault(lineNo(i), "選択肢の行の次に解答行がありません");
-        // A choices line always splits into at least two choices.
+        // Without a second "#" the split gives an empty first choice and the teacher's one as the second,
+        // so the answer "1" would name the empty one.
+        if (DbcsPos("#", std::string_view(line).substr(1)) == 0)
+            return fault(lineNo(i), "選択肢が1個しかありません（2個から17個まで）");
         int choiceCount = static_cast<int>(SplitChoices(line).size());
         if (choiceCount > ChoiceButtonCount)
             return fault(lineNo(i), "選択肢が" + std::to_string(choiceCount) + "個あります（17個まで）");

@@ -6,7 +6,6 @@
 namespace {
 
 constexpr std::size_t KeyTextLimit = 255;
-constexpr std::size_t BlankLimit = 50;
 
 // Drops the first key and its separator.
 std::string restOfKeys(const std::string& answerLine) {

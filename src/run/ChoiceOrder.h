@@ -5,6 +5,9 @@
 struct Program;
 struct RunState;
 
+// A longer run of "_" is asked as several blanks: this many bytes, then the rest.
+inline constexpr std::size_t BlankLimit = 50;
+
 // Takes the first key of AnswerLine, moves its choice to a random position and sets AnswerKey.
 void ShuffleKey(Program& program);
 // Makes the first key of AnswerLine the AnswerKey and drops it with its separator.

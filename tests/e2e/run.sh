@@ -11,7 +11,7 @@ source "$HERE/sound_tests.sh"
 
 BUILD=$(cd "${1:-build}" 2>/dev/null && pwd) && [[ -x $BUILD/src/platform/qt/qm7w ]] ||
     { fail "a full build in ${1:-build} (src/platform/qt/qm7w)" && finish; }
-for tool in Xvfb xdotool import convert setxkbmap sox parec python3; do
+for tool in Xvfb xdotool import convert setxkbmap sox parec python3 strace; do
     command -v "$tool" >/dev/null || fail "the tool $tool is installed"
 done
 FAKETIME_LIB=$(compgen -G "/usr/lib/*/faketime/libfaketimeMT.so.1" | head -n 1) || fail "faketime is installed"

@@ -93,11 +93,29 @@ test_utf8_sample() {
     check "UTF-8 sample: Hint shows the translation line" wait_for 5 hint_shown
 }
 
-# No display needed: every sample would open, the UTF-8 one is found to be so; a missing file fails.
+# No display, no sound server and a results log that cannot be read: every sample would open, the
+# UTF-8 one is found to be so, and nothing is on standard error; no sound configuration, plug-in, device
+# or server is opened and no thread started (the libraries the program is linked with are only mapped).
+# Waves the player would refuse are named with its reason; a missing file fails.
 test_drill_check() {
-    local qm7w=$BUILD/src/platform/qt/qm7w out
-    out=$(cd "$ROOT/samples" && env -u DISPLAY -u WAYLAND_DISPLAY "$qm7w" --check ./*.m7)
-    expect_eq "drill check: samples (status, UTF-8 ones)" "$?:$(grep -c '^文字コード: UTF-8$' <<<"$out")" 0:1
-    env -u DISPLAY "$qm7w" --check "$WORK/missing.m7" >/dev/null
-    expect_eq "drill check: a file that would not open makes the status 1" "$?" 1
+    local prog=$WORK/check-program out trace=$WORK/check.trace count
+    mkdir -p "$prog/QM7Kekka.DAT" "$WORK/runtime" "$WORK/sounds" # a log that is a folder: unreadable even by root
+    cp "$BUILD/src/platform/qt/qm7w" "$prog/"
+    count=$(ls "$ROOT"/samples/*.m7 | wc -l)
+    out=$(cd "$ROOT/samples" && env -u DISPLAY -u WAYLAND_DISPLAY -u PULSE_SERVER -u SDL_AUDIODRIVER \
+        XDG_RUNTIME_DIR="$WORK/runtime" strace -f -qq -e trace=openat,connect,clone,clone3 -o "$trace" \
+        "$prog/qm7w" --check . 2>"$WORK/check.err")
+    expect_eq "drill check: samples (status, UTF-8 ones, last line, standard error)" \
+        "$?:$(grep -c '^文字コード: UTF-8$' <<<"$out"):$(tail -n 1 <<<"$out"):$(cat "$WORK/check.err")" \
+        "0:1:$count ファイル: $count 開けます, 0 開けません:"
+    expect_eq "drill check: no sound plug-in, device or server, no thread" \
+        "$(grep -cE 'alsa|/dev/snd|/pulse/|connect\(|clone' "$trace")" 0
+    printf '%s\r\n' T s "Q ___" "#a#b" 1 "Q ___" "#a#b" 1 >"$WORK/sounds/s.m7"
+    printf 'RIFF\x1c\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0' >"$WORK/sounds/s01.wav"
+    printf 'RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\0\0\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0data\x04\0\0\0\x80\x80\x80\x80' \
+        >"$WORK/sounds/s02.wav"
+    out=$(env -u DISPLAY "$BUILD/src/platform/qt/qm7w" --check "$WORK/sounds" "$WORK/missing.m7")
+    expect_eq "drill check: waves without data or channels, a missing file (status, sounds, last line)" \
+        "$?:$(grep -o '音声: [^)]*)' <<<"$out" | tr '\n' '|')$(tail -n 1 <<<"$out")" \
+        "1:音声: 鳴らせません (s01.wav: Missing data chunk in WAVE file)|音声: 鳴らせません (s02.wav: Invalid number of channels)|2 ファイル: 1 開けます, 1 開けません"
 }

@@ -63,6 +63,9 @@ public:
     bool lockFile(const std::string& name) override;
     void unlockFile(const std::string& name) override { fileEvents.push_back("unlock " + name); }
     std::optional<PictureSize> pictureSize(const std::string& name) override;
+    std::optional<std::string> soundProblem(const std::string& name) override {
+        return player.unplayable.count(name) ? std::optional<std::string>("cannot open " + name) : std::nullopt;
+    }
 
     void messageBox(const std::string& text) override;
     void errorBox(const std::string& text) override { errors.push_back(text); }

@@ -5,18 +5,28 @@
 
 namespace {
 
-TEST(DrillCheck, ReportsEncodingCompanionsAndRefusalsWithoutTouchingAnything) {
+TEST(DrillCheck, ReportsEncodingCompanionsOdditiesAndRefusalsWithoutTouchingAnything) {
     FakePlatform platform;
-    platform.files["p.m7"] = "Title\r\npb\r\nQ ___\r\n#a#b\r\n1\r\nQ2 ___\r\n#a#b\r\n2\r\n";
+    // A results log that cannot be read is never looked at.
+    platform.files["/opt/qm7w/QM7Kekka.DAT"] = "broken";
+    platform.unreadable.insert("/opt/qm7w/QM7Kekka.DAT");
+    // A run of 60 "_" is asked as two blanks.
+    platform.files["p.m7"] = "Title\r\npb\r\nQ ___\r\n#a#b\r\n1\r\nQ2 ___\r\n#a#b\r\n2\r\nQ3\r\n#a#\r\n1\r\n" +
+                             std::string(60, '_') + "\r\n#a#b\r\n1\r\n";
     platform.files["pb01.bmp"] = "BM";
     platform.pictures["pb01.bmp"] = {10, 10};
     platform.files["pb02.bmp"] = "not a picture";
-    platform.files["pb02.wav"] = "RIFF";
+    platform.files["pb02.wav"] = platform.files["pb03.wav"] = "RIFF";
+    platform.player.unplayable = {"pb03.wav"};
     platform.files["pbjp.txt"] = "head\r\none\r\n";
     EXPECT_EQ(CheckDrill(platform, "p.m7", "drills/p.m7").report,
-              "== drills/p.m7\n文字コード: Shift-JIS\n問題数: 2\n"
+              "== drills/p.m7\n文字コード: Shift-JIS\n問題数: 4\n"
               "問01  絵: あり (pb01.bmp)  音声: なし (pb01.wav)  訳: あり\n"
-              "問02  絵: 読めません (pb02.bmp)  音声: あり (pb02.wav)  訳: なし\n結果: 開けます\n");
+              "問02  絵: 読めません (pb02.bmp)  音声: あり (pb02.wav)  訳: なし\n"
+              "問03  絵: なし (pb03.bmp)  音声: 鳴らせません (pb03.wav: cannot open pb03.wav)  訳: なし\n"
+              "問03  注意: 問題文に空欄（_）がありません\n問03  注意: 空でない選択肢が1個しかありません\n"
+              "問04  絵: なし (pb04.bmp)  音声: なし (pb04.wav)  訳: なし\n"
+              "問04  注意: 空欄が2個、解答の記号が1個です（残りの空欄は埋まりません）\n結果: 開けます\n");
 
     platform.files["e.m7"] = "T\nq\nQ ___\n#a#b\n1 \xF0\x9F\x98\x80\n";
     platform.files["h.m7"] = "T\r\nq\r\nQ ___\r\n#a#b\r\n/#\r\n1\r\n";
@@ -31,7 +41,7 @@ TEST(DrillCheck, ReportsEncodingCompanionsAndRefusalsWithoutTouchingAnything) {
         EXPECT_EQ(check.report, "== " + file + "\n" + why + "結果: 開けません\n");
     }
     EXPECT_TRUE(platform.messages.empty() && platform.errors.empty() && !platform.closeRequested &&
-                !platform.files.count("/opt/qm7w/QM7Kekka.DAT"));
+                platform.player.log.empty());
 }
 
 } // namespace

@@ -26,6 +26,8 @@ TEST(FormatCheck, MalformedFilesAreRefusedWithTheirLineAndOnlyTheTwoFormatErrors
         {file({"Q ___", "#1#2#3#4#5#6#7#8#9#A#B#C#D#E#F#G#H#I", "1"}), refused(4, "選択肢が18個あります（17個まで）"),
          false},
         {file({"Q ___", "#1#2#3#4#5#6#7#8#9#A#B#C#D#E#F#G#H", "H"}), "", false},
+        {file({"Q ___", "#a", "1"}), refused(4, "選択肢が1個しかありません（2個から17個まで）"), false},
+        {file({"Q ___", "#", "1"}), refused(4, "選択肢が1個しかありません（2個から17個まで）"), false},
         {file({"Q ___", "#a#b", "   "}), refused(5, "解答行に解答の記号がありません"), false},
         {file({"Q ___", "#a#b", "0"}), refused(5, "解答の記号「0」" + label), false},
         {file({"Q ___ ___", "#a#b", "1 I"}), refused(5, "解答の記号「I」" + label), false},

@@ -2,6 +2,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDateTimeAxis>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineSeries>
@@ -185,25 +186,27 @@ TEST_F(MainWindow, KeysGoWhereTheFocusLetsThemAlsoWithShift) {
 }
 
 // An unreadable log is said so; a run finished while the window is open joins the log's runs, shown per
-// drill with the figures of each record; the button brings the same window back, still on its drill.
+// drill with the figures of each record, lines that name no drill after the drills; the date axis gives
+// the year when the runs cross one; the button brings the same window back, still on its drill.
 TEST_F(MainWindow, HistoryShowsTheChosenDrillsRunsAndFollowsFinishedOnes) {
     platform.showResultsHistory(ResultsHistory{{}, {}, sjis("ﾌｧｲﾙ QM7Kekka.DAT は開けません")});
     ResultsHistoryWindow* shown = platform.resultsHistory();
     auto* note = historyPart<QLabel>("note");
     EXPECT_TRUE(note->isVisible());
     EXPECT_EQ(note->text(), QStringLiteral("成績の記録を読めません: ﾌｧｲﾙ QM7Kekka.DAT は開けません"));
-    folder.write("QM7Kekka.DAT", "261206 005058-010203,600020023003020abc\r\n" +
-                                     sjis("261206 090000-090130,090010009001010九九\r\n") +
-                                     "261207 011000-011205,125020010000020abc\r\n");
+    folder.write("QM7Kekka.DAT",
+                 "261206 005058-010203,600020023003020abc\r\n" + sjis("261206 090000-090130,090010009001010九九\r\n") +
+                     "261207 011000-011205,125020010000020abc\r\n251231 235000-235500,300010010000010\r\n");
     click("SpdBtn1");
     click("SpdBtn5"); // sound off: only a pause
     click("Sel1");
     EXPECT_EQ(platform.messages.size(), 1u) << "the congratulation";
     EXPECT_FALSE(note->isVisible());
     auto* drills = historyPart<QComboBox>("drills");
-    ASSERT_EQ(drills->count(), 4);
-    EXPECT_EQ(drills->itemText(0) + drills->itemText(1) + drills->itemText(2) + drills->itemText(3),
-              QStringLiteral("test（1回）abc（2回）九九（1回）すべて（4回）"));
+    ASSERT_EQ(drills->count(), 5);
+    EXPECT_EQ(drills->itemText(0) + drills->itemText(1) + drills->itemText(2) + drills->itemText(3) +
+                  drills->itemText(4),
+              QStringLiteral("test（1回）abc（2回）九九（1回）（読めない記録）（1件）すべて（5回）"));
     drills->setCurrentIndex(1);
     auto* table = historyPart<QTableWidget>("runs");
     ASSERT_EQ(table->rowCount(), 2);
@@ -212,6 +215,8 @@ TEST_F(MainWindow, HistoryShowsTheChosenDrillsRunsAndFollowsFinishedOnes) {
         cells << table->item(1, c)->text();
     EXPECT_EQ(cells, QStringList({"2026/12/07", "01:10:00", "01:12:05", "2:05", "20", "10", "0", "100.00", "4.80"}));
     QChart* chart = historyPart<QChartView>("chart")->chart();
+    auto* dates = static_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).front());
+    EXPECT_EQ(dates->format(), QStringLiteral("MM/dd hh:mm"));
     ASSERT_EQ(chart->series().size(), 2);
     auto* rates = static_cast<QLineSeries*>(chart->series()[0]);
     ASSERT_EQ(rates->count(), 2);
@@ -220,13 +225,14 @@ TEST_F(MainWindow, HistoryShowsTheChosenDrillsRunsAndFollowsFinishedOnes) {
     EXPECT_LT(rates->at(0).x(), rates->at(1).x()); // in time order on the date axis
     drills->setCurrentIndex(2);
     EXPECT_EQ(table->rowCount(), 1);
-    drills->setCurrentIndex(3);
-    ASSERT_EQ(table->rowCount(), 4);
+    drills->setCurrentIndex(4);
+    ASSERT_EQ(table->rowCount(), 5);
+    EXPECT_EQ(dates->format(), QStringLiteral("yyyy/MM/dd"));
     EXPECT_EQ(table->item(1, table->columnCount() - 1)->text(),
               QStringLiteral("九九")); // every drill: which one each run was
     shown->hide();
     click("SpdBtn8");
-    EXPECT_TRUE(platform.resultsHistory() == shown && shown->isVisible() && drills->currentIndex() == 3);
+    EXPECT_TRUE(platform.resultsHistory() == shown && shown->isVisible() && drills->currentIndex() == 4);
     EXPECT_TRUE(platform.errors.empty());
 }
 

@@ -1,31 +1,59 @@
 #include "platform/qt/CheckCommand.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
+#include "platform/qt/LocalDrillFiles.h"
 #include "platform/qt/LocalFile.h"
-#include "platform/qt/QtPlatform.h"
 #include "questions/DrillCheck.h"
 
-int runDrillCheck(const std::vector<std::string>& files) {
-    if (files.empty()) {
-        std::cerr << "qm7w --check FILE...\n";
-        return 1;
+namespace {
+
+bool isDrillFile(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c); });
+    return extension == ".m7";
+}
+
+// The files named, a folder standing for its own ".m7" files in name order.
+std::vector<std::string> drillFiles(const std::vector<std::string>& names) {
+    std::vector<std::string> files;
+    for (const std::string& name : names) {
+        std::error_code error;
+        if (!std::filesystem::is_directory(name, error)) {
+            files.push_back(name);
+            continue;
+        }
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(name, error))
+            if (isDrillFile(entry.path()) && !entry.is_directory(error))
+                found.push_back(entry.path().string());
+        std::sort(found.begin(), found.end());
+        files.insert(files.end(), found.begin(), found.end());
     }
-    // Only the platform's files are used, which need no QApplication.
-    QtPlatform platform;
+    return files;
+}
+
+} // namespace
+
+int runDrillCheck(const std::vector<std::string>& names) {
+    LocalDrillFiles drills;
     std::error_code error;
     const std::filesystem::path start = std::filesystem::current_path(error);
-    bool allOpen = true;
+    const std::vector<std::string> files = drillFiles(names);
+    std::size_t opening = 0;
     for (const std::string& file : files) {
         // Companion files are found in the drill's folder, as after choosing it in the open dialog.
         std::filesystem::path path = std::filesystem::absolute(file, error).lexically_normal();
         std::filesystem::current_path(path.parent_path(), error);
-        DrillCheck check = CheckDrill(platform, sjisFileName(path.string()), file);
+        DrillCheck check = CheckDrill(drills, sjisFileName(path.string()), file);
         std::filesystem::current_path(start, error);
         std::cout << check.report;
-        allOpen = allOpen && check.opens;
+        opening += check.opens ? 1 : 0;
     }
+    std::cout << files.size() << " ファイル: " << opening << " 開けます, " << files.size() - opening << " 開けません\n";
     std::cout.flush();
-    return allOpen ? 0 : 1;
+    return !files.empty() && opening == files.size() ? 0 : 1;
 }

@@ -16,7 +16,6 @@
 #include "platform/Cp932.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/LocalFile.h"
-#include "platform/qt/PictureFile.h"
 #include "platform/qt/QtConversions.h"
 
 namespace {
@@ -66,17 +65,6 @@ std::int32_t QtPlatform::randomBelow(std::int32_t range) {
     return std::uniform_int_distribution<std::int32_t>(0, range - 1)(m_random);
 }
 
-bool QtPlatform::fileExists(const std::string& name) {
-    return isExistingFile(localFileName(name));
-}
-
-std::string QtPlatform::readFile(const std::string& name) {
-    std::optional<std::string> bytes = readLocalFile(localFileName(name));
-    if (!bytes)
-        throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません"));
-    return *bytes;
-}
-
 void QtPlatform::replaceFile(const std::string& name, const std::string& bytes) {
     if (!replaceLocalFile(localFileName(name), bytes))
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));
@@ -119,13 +107,6 @@ void QtPlatform::unlockFile(const std::string& name) {
     m_locks.erase(found);
 }
 
-std::optional<PictureSize> QtPlatform::pictureSize(const std::string& name) {
-    QImage picture = loadPicture(name);
-    if (picture.isNull())
-        return std::nullopt;
-    return PictureSize{picture.width(), picture.height()};
-}
-
 void QtPlatform::messageBox(const std::string& text) {
     showBox(m_mainWindow, QMessageBox::NoIcon, text);
 }
@@ -164,18 +145,6 @@ std::string QtPlatform::enterFolderOf(const std::string& localName) {
     if (std::filesystem::is_directory(folder, error) && ::chdir(folder.c_str()) != 0)
         throw AppError(sjis("ﾌｫﾙﾀﾞ ") + sjisFileName(folder.string()) + sjis(" に移れません"));
     return sjisFileName(full.string());
-}
-
-std::string QtPlatform::currentFolder() {
-    std::error_code error;
-    return std::filesystem::current_path(error).string();
-}
-
-void QtPlatform::setCurrentFolder(const std::string& folder) {
-    // Going back after a refused Open: a folder that has gone since leaves the current one as it is.
-    std::error_code gone;
-    if (!folder.empty())
-        std::filesystem::current_path(folder, gone);
 }
 
 void QtPlatform::showHelpContents(const std::string& helpFile) {

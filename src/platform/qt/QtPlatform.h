@@ -7,11 +7,13 @@
 
 #include "platform/Platform.h"
 #include "platform/qt/HelpViewer.h"
+#include "platform/qt/LocalDrillFiles.h"
 #include "platform/qt/ResultsHistoryWindow.h"
 #include "platform/qt/SdlSoundPlayer.h"
 
 // The machine as the program sees it on a Linux desktop: Qt for the window system, SDL2 for sound,
-// POSIX for files and clocks. Its windows, boxes and waits need a QApplication; its files do not.
+// POSIX for files and clocks, the drill's files as a check reads them. Its windows, boxes and waits need a
+// QApplication; its files do not.
 class QtPlatform : public Platform {
 public:
     QtPlatform();
@@ -27,8 +29,15 @@ public:
     void seedRandom(std::uint32_t seed) override { m_random.seed(seed); }
     std::int32_t randomBelow(std::int32_t range) override;
 
-    bool fileExists(const std::string& name) override;
-    std::string readFile(const std::string& name) override;
+    bool fileExists(const std::string& name) override { return m_drillFiles.fileExists(name); }
+    std::string readFile(const std::string& name) override { return m_drillFiles.readFile(name); }
+    std::optional<PictureSize> pictureSize(const std::string& name) override { return m_drillFiles.pictureSize(name); }
+    std::optional<std::string> soundProblem(const std::string& name) override {
+        return m_drillFiles.soundProblem(name);
+    }
+    std::string currentFolder() override { return m_drillFiles.currentFolder(); }
+    void setCurrentFolder(const std::string& folder) override { m_drillFiles.setCurrentFolder(folder); }
+
     void replaceFile(const std::string& name, const std::string& bytes) override;
     std::string executablePath() override;
     bool folderWritable(const std::string& folder) override;
@@ -36,14 +45,11 @@ public:
     std::optional<std::string> environmentFolder(const std::string& variable) override;
     bool lockFile(const std::string& name) override;
     void unlockFile(const std::string& name) override;
-    std::optional<PictureSize> pictureSize(const std::string& name) override;
 
     void messageBox(const std::string& text) override;
     void errorBox(const std::string& text) override;
     void internalErrorBox(const std::string& text) override;
     std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) override;
-    std::string currentFolder() override;
-    void setCurrentFolder(const std::string& folder) override;
     void showHelpContents(const std::string& helpFile) override;
     void quitHelp(const std::string& helpFile) override;
     void showResultsHistory(const ResultsHistory& history) override;
@@ -63,6 +69,7 @@ public:
     ResultsHistoryWindow* resultsHistory() const { return m_history.get(); }
 
 private:
+    LocalDrillFiles m_drillFiles;
     std::mt19937 m_random;
     QPointer<QWidget> m_mainWindow;
     std::unique_ptr<HelpViewer> m_helpViewer;

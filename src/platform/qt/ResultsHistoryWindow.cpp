@@ -128,9 +128,13 @@ void ResultsHistoryWindow::fillDrills() {
     QVariant chosen = m_drills->currentData();
     const QSignalBlocker quiet(m_drills);
     m_drills->clear();
-    for (const HistoryDrill& drill : m_history.drills)
-        m_drills->addItem(QStringLiteral("%1（%2回）").arg(qtText(drill.baseLine)).arg(drill.runs),
-                          QByteArray::fromStdString(drill.baseLine));
+    // Lines that name no drill are no drill of their own: they come after the drills.
+    for (bool named : {true, false})
+        for (const HistoryDrill& drill : m_history.drills)
+            if (drill.baseLine.empty() != named)
+                m_drills->addItem(named ? QStringLiteral("%1（%2回）").arg(qtText(drill.baseLine)).arg(drill.runs)
+                                        : QStringLiteral("（読めない記録）（%1件）").arg(drill.runs),
+                                  QByteArray::fromStdString(drill.baseLine));
     m_drills->addItem(QStringLiteral("すべて（%1回）").arg(m_history.rows.size()), AllDrills);
     // The same drill as before, or else the one worked last.
     int index = chosen.isValid() ? m_drills->findData(chosen) : -1;
@@ -185,11 +189,11 @@ void ResultsHistoryWindow::showChart(const std::vector<HistoryRow>& rows) {
     QDateTime first = dated.empty() ? QDateTime::currentDateTime() : dateTimeOf(*dated.front()->started);
     QDateTime last = dated.empty() ? first : dateTimeOf(*dated.back()->started);
     qint64 margin = std::max<qint64>(first.secsTo(last) / 20, 12 * 60 * 60);
-    m_dates->setRange(first.addSecs(-margin), last.addSecs(margin));
-    bool shortSpan = first.secsTo(last) + 2 * margin <= 3 * 24 * 60 * 60;
-    m_dates->setFormat(shortSpan                                   ? QStringLiteral("MM/dd hh:mm")
-                       : first.date().year() == last.date().year() ? QStringLiteral("MM/dd")
-                                                                   : QStringLiteral("yy/MM/dd"));
+    QDateTime from = first.addSecs(-margin), to = last.addSecs(margin);
+    m_dates->setRange(from, to);
+    // Within a few days the hour matters; across a year the year does, in full.
+    QString format = from.secsTo(to) <= 3 * 24 * 60 * 60 ? QStringLiteral("MM/dd hh:mm") : QStringLiteral("MM/dd");
+    m_dates->setFormat(from.date().year() == to.date().year() ? format : QStringLiteral("yyyy/") + format);
 }
 
 void ResultsHistoryWindow::showTable(const std::vector<HistoryRow>& rows, bool withDrill) {

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 #include "platform/AppError.h"
@@ -60,6 +61,18 @@ std::vector<Uint8> converted(const Uint8* wave, Uint32 length, const SDL_AudioSp
 }
 
 } // namespace
+
+std::optional<std::string> waveProblem(const std::string& bytes) {
+    SDL_AudioSpec spec{};
+    Uint8* wave = nullptr;
+    Uint32 length = 0;
+    // SDL counts bytes in int; a file beyond that is refused the same way.
+    int size = static_cast<int>(std::min<std::size_t>(bytes.size(), std::numeric_limits<int>::max()));
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), size), 1, &spec, &wave, &length))
+        return sjis(SDL_GetError());
+    SDL_FreeWAV(wave);
+    return std::nullopt;
+}
 
 SdlSoundPlayer::SdlSoundPlayer(std::function<void()> beforeWaiting) : m_beforeWaiting(std::move(beforeWaiting)) {
     m_opening = std::thread([this] {
