@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,7 +37,9 @@ public:
 
     // Files. Relative names resolve against the current folder.
     virtual bool fileExists(const std::string& name) = 0;
-    virtual std::string readFile(const std::string& name) = 0;
+    // The file's bytes, no more than the first `maxBytes` of them. Only a regular file is read, and
+    // opening it never waits: a FIFO or a device cannot be opened.
+    virtual std::string readFile(const std::string& name, std::size_t maxBytes) = 0;
     // Replaces the whole file, so that a failure at any point leaves the old file whole.
     virtual void replaceFile(const std::string& name, const std::string& bytes) = 0;
     virtual std::string executablePath() = 0;
@@ -50,7 +53,8 @@ public:
     // The new holder removes the temporary files that killed writers of the file left behind.
     virtual bool lockFile(const std::string& name) = 0;
     virtual void unlockFile(const std::string& name) = 0;
-    // The size of a picture file that can be shown, nothing when it cannot be read.
+    // The size of a picture file that can be shown, nothing when it cannot be decoded. A file that cannot
+    // be opened, or is larger than MediaFileLimit, throws.
     virtual std::optional<PictureSize> pictureSize(const std::string& name) = 0;
 
     // Dialogs and boxes; all modal.

@@ -1,28 +1,34 @@
 #include <gtest/gtest.h>
 
 #include "fake/FakePlatform.h"
+#include "platform/Limits.h"
 #include "questions/DrillCheck.h"
 
 namespace {
 
 TEST(DrillCheck, ReportsEncodingCompanionsAndRefusalsWithoutTouchingAnything) {
     FakePlatform platform;
-    platform.files["p.m7"] = "Title\r\npb\r\nQ ___\r\n#a#b\r\n1\r\nQ2 ___\r\n#a#b\r\n2\r\n";
+    platform.files["p.m7"] = "Title\r\npb\r\nQ ___\r\n#a#b\r\n1\r\nQ2 ___\r\n#a#b\r\n2\r\nQ3 ___\r\n#a#b\r\n2\r\n";
     platform.files["pb01.bmp"] = "BM";
     platform.pictures["pb01.bmp"] = {10, 10};
     platform.files["pb02.bmp"] = "not a picture";
     platform.files["pb02.wav"] = "RIFF";
     platform.files["pbjp.txt"] = "head\r\none\r\n";
+    platform.files["pb03.bmp"] = "BM";
+    platform.unreadable = {"pb03.bmp"}; // a FIFO, say
     EXPECT_EQ(CheckDrill(platform, "p.m7", "drills/p.m7").report,
-              "== drills/p.m7\n文字コード: Shift-JIS\n問題数: 2\n"
+              "== drills/p.m7\n文字コード: Shift-JIS\n問題数: 3\n"
               "問01  絵: あり (pb01.bmp)  音声: なし (pb01.wav)  訳: あり\n"
-              "問02  絵: 読めません (pb02.bmp)  音声: あり (pb02.wav)  訳: なし\n結果: 開けます\n");
+              "問02  絵: 読めません (pb02.bmp)  音声: あり (pb02.wav)  訳: なし\n"
+              "問03  絵: ﾌｧｲﾙ pb03.bmp は開けません  音声: なし (pb03.wav)  訳: なし\n結果: 開けます\n");
 
     platform.files["e.m7"] = "T\nq\nQ ___\n#a#b\n1 \xF0\x9F\x98\x80\n";
     platform.files["h.m7"] = "T\r\nq\r\nQ ___\r\n#a#b\r\n/#\r\n1\r\n";
+    platform.files["l.m7"] = "T\r\nq\r\nQ ___" + std::string(LineLimit - 4, 'x') + "\r\n#a#b\r\n1\r\n";
     const std::pair<std::string, std::string> refused[] = {
         {"e.m7", "文字コード: UTF-8\nファイル形式が違います\n5行目: Shift-JISにない文字 U+1F600 があります\n"},
         {"h.m7", "文字コード: Shift-JIS\nWindows版では\"##\"選択肢は使えません！\n"},
+        {"l.m7", "文字コード: Shift-JIS\nファイル形式が違います\n3行目: 行が長すぎます（65536バイトまで）\n"},
         {"gone.m7", "ﾌｧｲﾙ gone.m7 は開けません.\n"},
     };
     for (const auto& [file, why] : refused) {

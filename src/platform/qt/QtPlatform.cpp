@@ -14,6 +14,7 @@
 
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/LocalFile.h"
 #include "platform/qt/PictureFile.h"
@@ -70,11 +71,11 @@ bool QtPlatform::fileExists(const std::string& name) {
     return isExistingFile(localFileName(name));
 }
 
-std::string QtPlatform::readFile(const std::string& name) {
-    std::optional<std::string> bytes = readLocalFile(localFileName(name));
+std::string QtPlatform::readFile(const std::string& name, std::size_t maxBytes) {
+    std::optional<std::string> bytes = readLocalFile(localFileName(name), maxBytes);
     if (!bytes)
-        throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません"));
-    return *bytes;
+        throw AppError(CannotOpenText(name));
+    return std::move(*bytes);
 }
 
 void QtPlatform::replaceFile(const std::string& name, const std::string& bytes) {
@@ -120,7 +121,13 @@ void QtPlatform::unlockFile(const std::string& name) {
 }
 
 std::optional<PictureSize> QtPlatform::pictureSize(const std::string& name) {
-    QImage picture = loadPicture(name);
+    QImage picture;
+    try {
+        picture = loadPicture(name);
+    } catch (const std::bad_alloc&) {
+        // Said as for any picture that cannot be read, so a run shows its question all the same.
+        throw AppError(OutOfMemoryText());
+    }
     if (picture.isNull())
         return std::nullopt;
     return PictureSize{picture.width(), picture.height()};
