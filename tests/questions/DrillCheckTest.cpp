@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "fake/FakePlatform.h"
-#include "platform/Limits.h"
 #include "questions/DrillCheck.h"
 
 namespace {
@@ -24,11 +23,9 @@ TEST(DrillCheck, ReportsEncodingCompanionsAndRefusalsWithoutTouchingAnything) {
 
     platform.files["e.m7"] = "T\nq\nQ ___\n#a#b\n1 \xF0\x9F\x98\x80\n";
     platform.files["h.m7"] = "T\r\nq\r\nQ ___\r\n#a#b\r\n/#\r\n1\r\n";
-    platform.files["l.m7"] = "T\r\nq\r\nQ ___" + std::string(LineLimit - 4, 'x') + "\r\n#a#b\r\n1\r\n";
     const std::pair<std::string, std::string> refused[] = {
         {"e.m7", "文字コード: UTF-8\nファイル形式が違います\n5行目: Shift-JISにない文字 U+1F600 があります\n"},
         {"h.m7", "文字コード: Shift-JIS\nWindows版では\"##\"選択肢は使えません！\n"},
-        {"l.m7", "文字コード: Shift-JIS\nファイル形式が違います\n3行目: 行が長すぎます（65536バイトまで）\n"},
         {"gone.m7", "ﾌｧｲﾙ gone.m7 は開けません.\n"},
     };
     for (const auto& [file, why] : refused) {
