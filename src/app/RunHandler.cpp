@@ -1,10 +1,12 @@
 #include <iostream>
+#include <new>
 #include <variant>
 
 #include "app/Events.h"
 #include "app/Program.h"
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
 
 namespace {
 
@@ -84,6 +86,8 @@ void RunHandler(Program& program, std::string_view name, const std::function<voi
             work();
         } catch (const AppError& error) {
             program.platform.errorBox(std::string(error.what()) + ".");
+        } catch (const std::bad_alloc&) {
+            program.platform.errorBox(OutOfMemoryText() + ".");
         } catch (const WindowClosing&) {
             // The handler stops; the window closes below.
         } catch (const std::exception& error) {

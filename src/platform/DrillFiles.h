@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -15,9 +16,11 @@ public:
     virtual ~DrillFiles() = default;
 
     virtual bool fileExists(const std::string& name) = 0;
-    // Throws AppError when the file cannot be read.
-    virtual std::string readFile(const std::string& name) = 0;
-    // The size of a picture file that can be shown, nothing when it cannot be read.
+    // The file's bytes, no more than the first `maxBytes` of them. Only a regular file is read, and
+    // opening it never waits: a FIFO or a device cannot be opened. Throws AppError when it cannot be read.
+    virtual std::string readFile(const std::string& name, std::size_t maxBytes) = 0;
+    // The size of a picture file that can be shown, nothing when it cannot be decoded. A file that cannot
+    // be opened, or is larger than MediaFileLimit, throws.
     virtual std::optional<PictureSize> pictureSize(const std::string& name) = 0;
     // Why the wave player would refuse the sound file, in its own words; nothing when it would play it.
     // Opens no sound device.

@@ -71,7 +71,7 @@ std::string LineList::text() const {
 }
 
 void LineList::loadFromFile(Platform& platform, const std::string& name) {
-    setText(platform.readFile(name));
+    setText(platform.readFile(name, std::string::npos));
 }
 
 void LineList::saveToFile(Platform& platform, const std::string& name) const {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
 #include "platform/LineList.h"
 #include "platform/Platform.h"
 #include "platform/Utf8.h"
@@ -150,8 +151,11 @@ std::string toShiftJis(std::string_view bytes, TextEncoding encoding) {
 }
 
 TextEncoding loadDrillFile(LineList& lines, Platform& platform, const std::string& name) {
-    std::string bytes = platform.readFile(name);
+    std::string bytes = readLimitedFile(platform, name, DrillFileLimit);
     TextEncoding encoding = detectEncoding(bytes);
     lines.setText(toShiftJis(bytes, encoding));
+    for (int i = 0; i < lines.count(); ++i)
+        if (lines.get(i).size() > LineLimit)
+            throw TextRefused(i + 1, "行が長すぎます（" + std::to_string(LineLimit) + "バイトまで）");
     return encoding;
 }

@@ -17,7 +17,8 @@ TextEncoding detectEncoding(std::string_view bytes);
 // "Shift-JIS", "UTF-8", "UTF-8 (BOM)", "UTF-16LE (BOM)", "UTF-16BE (BOM)".
 std::string_view encodingName(TextEncoding encoding);
 
-// A text that cannot become Shift-JIS. `line` is counted the way the line list cuts the text.
+// A text that cannot become Shift-JIS, or holds a line longer than LineLimit. `line` is counted the way the line list
+// cuts the text.
 class TextRefused : public std::runtime_error {
 public:
     TextRefused(int line, std::string reason);
@@ -38,5 +39,6 @@ private:
 // does for the line list; a Shift-JIS text is returned unchanged.
 std::string toShiftJis(std::string_view bytes, TextEncoding encoding);
 
-// Reads a question or translation file into `lines` as Shift-JIS; returns the encoding it was in.
+// Reads a question or translation file into `lines` as Shift-JIS; returns the encoding it was in. A
+// file larger than DrillFileLimit throws AppError.
 TextEncoding loadDrillFile(LineList& lines, Platform& platform, const std::string& name);

@@ -32,8 +32,8 @@ public:
     CheckPlatform(DrillFiles& files, std::string name) : m_files(files), m_name(std::move(name)) {}
 
     bool fileExists(const std::string& name) override { return m_files.fileExists(name); }
-    std::string readFile(const std::string& name) override {
-        std::string bytes = m_files.readFile(name);
+    std::string readFile(const std::string& name, std::size_t maxBytes) override {
+        std::string bytes = m_files.readFile(name, maxBytes);
         if (name == m_name)
             encoding = encodingName(detectEncoding(bytes));
         return bytes;
@@ -89,7 +89,11 @@ std::string presence(bool present, const std::string& name = {}) {
 std::string pictureState(Platform& platform, const std::string& name) {
     if (!platform.fileExists(name))
         return presence(false, name);
-    return platform.pictureSize(name) ? presence(true, name) : "読めません (" + decodeCp932(name) + ")";
+    try {
+        return platform.pictureSize(name) ? presence(true, name) : "読めません (" + decodeCp932(name) + ")";
+    } catch (const AppError& refused) {
+        return decodeCp932(refused.what());
+    }
 }
 
 std::string soundState(Platform& platform, const std::string& name) {

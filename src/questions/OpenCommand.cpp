@@ -30,12 +30,13 @@ public:
             return;
         TMn1& window = m_program.Mn1;
         m_program.platform.setCurrentFolder(m_folder);
-        m_program.Run = m_run;
-        window.FileLines = m_fileLines;
-        window.TranslationLines = m_translationLines;
-        window.TT.setCaption(m_title);
-        window.LbMondai.setCaption(m_instruction);
-        window.LbSkip.setCaption(m_skip);
+        // Moved back, so that an Open that ran out of memory needs none to be undone.
+        m_program.Run = std::move(m_run);
+        window.FileLines = std::move(m_fileLines);
+        window.TranslationLines = std::move(m_translationLines);
+        window.TT.setCaption(std::move(m_title));
+        window.LbMondai.setCaption(std::move(m_instruction));
+        window.LbSkip.setCaption(std::move(m_skip));
         window.SpdBtn7.setVisible(m_hintVisible);
     }
     OpenRollback(const OpenRollback&) = delete;

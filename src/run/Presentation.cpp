@@ -1,6 +1,7 @@
 #include "run/Presentation.h"
 
 #include "app/Program.h"
+#include "platform/AppError.h"
 #include "questions/ChoicesLine.h"
 #include "run/ChoiceOrder.h"
 
@@ -23,10 +24,13 @@ void showProgress(Program& program) {
 void showPicture(Program& program, const std::string& number) {
     Control& picture = program.Mn1.GF1;
     std::string name = program.Run.PictureBase + number + ".bmp";
-    // A picture that cannot be read is shown as no picture.
+    // A picture that cannot be read is shown as no picture, whatever the reason.
     std::optional<PictureSize> size;
-    if (program.platform.fileExists(name))
-        size = program.platform.pictureSize(name);
+    try {
+        if (program.platform.fileExists(name))
+            size = program.platform.pictureSize(name);
+    } catch (const AppError&) {
+    }
     if (size) {
         picture.setTop(220);
         picture.setAutoSize(true);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <new>
 #include <stdexcept>
 #include <tuple>
 
@@ -7,9 +8,9 @@
 
 namespace {
 
-// A fault of the program itself is reported apart from the learner's errors, and the Open it broke
-// leaves the run in progress as it was.
-TEST(Faults, AnInternalFaultIsReportedApartAndUndoesTheOpen) {
+// A fault of the program itself is reported apart from the learner's errors, memory that cannot be had
+// as an error, and the Open either broke leaves the run in progress as it was.
+TEST(Faults, AnInternalFaultOrLackOfMemoryIsReportedAndUndoesTheOpen) {
     Drill drill;
     drill.openQuestions(questionBlocks(2));
     const TMn1& w = drill.program.Mn1;
@@ -23,6 +24,10 @@ TEST(Faults, AnInternalFaultIsReportedApartAndUndoesTheOpen) {
     EXPECT_EQ(drill.platform.internalErrors, std::vector{sjis("内部エラーが起きました（SpdBtn1Click）。")});
     EXPECT_EQ(std::make_pair(drill.platform.errors.size(), state()), std::make_pair(std::size_t{0}, before));
     FakePlatform::internalErrorsUnchecked = 0;
+    drill.platform.onMessage = [](const std::string&) { throw std::bad_alloc(); };
+    drill.open("bad.m7");
+    EXPECT_EQ(std::make_pair(drill.platform.errors, state()),
+              std::make_pair(std::vector{sjis("メモリが足りません.")}, before));
 }
 
 // A close asked for in the pause of a last question (by the window) or in the acknowledgement loop (by

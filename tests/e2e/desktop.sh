@@ -37,20 +37,23 @@ no_window() { ! find_window "$1" >/dev/null; }
 window_up() { wait_for 10 find_window Mn1 >/dev/null && W=$(find_window Mn1); }
 
 # Starts a copy of the program in folder $1, where it keeps its results log; with $2 ("2026-12-06
-# 00:50:58") its clock starts at that local time.
+# 00:50:58") its clock starts at that local time; further arguments go to the program.
 start_program() {
     local environment=(SDL_AUDIODRIVER="${SOUND_DRIVER:-dummy}" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RUNTIME")
     [[ -n ${2:-} ]] && environment+=(LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@$2")
     mkdir -p "$1" && cp "$BUILD"/src/platform/qt/{qm7w,pinpon.wav,buzz.wav,Qm7wh.hlp} "$1/"
-    (cd "$1" && exec env "${environment[@]}" ./qm7w >"$WORK/program.out" 2>&1) &
+    (cd "$1" && exec env "${environment[@]}" ./qm7w "${@:3}" >"$WORK/program.out" 2>&1) &
     APP_PID=$!
     window_up || { grep -av ALSA "$WORK/program.out" | tail -n 3 >&2 && false; }
 }
 
-# Starts the program as start_program does and opens drill $2 through the open button and the dialog.
-start_drill() {
-    start_program "$1" "${3:-}" && click "${OPEN_BUTTON[@]}" && wait_for 10 find_window "$OPEN_DIALOG" >/dev/null &&
-        timeout 10 xdotool windowfocus --sync "$(find_window "$OPEN_DIALOG")" type --delay 5 "$2" && xdotool key Return || return
+# Starts the program as start_program does and opens drill $2.
+start_drill() { start_program "$1" "${3:-}" && open_drill "$2"; }
+
+# Opens drill $1 through the open button and the dialog.
+open_drill() {
+    click "${OPEN_BUTTON[@]}" && wait_for 10 find_window "$OPEN_DIALOG" >/dev/null &&
+        timeout 10 xdotool windowfocus --sync "$(find_window "$OPEN_DIALOG")" type --delay 5 "$1" && xdotool key Return || return
     wait_for 3 no_window "$OPEN_DIALOG" && return
     xdotool key Return # the file name box's completion list took the first one
     wait_for 5 no_window "$OPEN_DIALOG"

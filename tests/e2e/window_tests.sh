@@ -93,6 +93,29 @@ test_utf8_sample() {
     check "UTF-8 sample: Hint shows the translation line" wait_for 5 hint_shown
 }
 
+# A FIFO, and an endless device as a drill and as a picture: the window and --check answer within 2 s,
+# in less than 100 MB, and the window opens a good drill after.
+test_hostile_files() {
+    local folder=$WORK/hostile qm7w=$BUILD/src/platform/qt/qm7w name t out
+    mkdir -p "$folder" && mkfifo "$folder/fifo.m7" && ln -s /dev/zero "$folder/zero.m7" && ln -s /dev/zero "$folder/zp01.bmp"
+    printf '%s\r\n' Picture zp "A ___" "#a#b" 1 >"$folder/picture.m7"
+    printf '%s\r\n' Good good "A ___" "#a#b" 1 >"$folder/good.m7"
+    for name in fifo zero picture; do
+        t="$name as given"
+        out=$(/usr/bin/time -f %M -o "$WORK/peak" timeout 2 env -u DISPLAY "$qm7w" --check "$folder/$name.m7" 2>/dev/null)
+        check "$t: --check reports at once in under 100 MB" eval '[[ $out == *結果:* ]] && (($(tail -n 1 "$WORK/peak") < 100000))'
+        start_program "$WORK/p-$name" "" "$folder/$name.m7" || { fail "$t: the window starts" && continue; }
+        if [[ $name == picture ]]; then
+            check "$t: the question is shown at once, without its picture" wait_for 2 kakunin_is "$YELLOW"
+        else
+            check "$t: a box says so at once" eval 'wait_for 2 find_window QM7W >/dev/null && close_box'
+        fi
+        check "$t: the window stays under 100 MB" eval '(($(sed -n "s/^VmHWM: *//p" "/proc/$APP_PID/status" | tr -dc 0-9) < 100000))'
+        check "$t: the window opens a good drill after" eval 'open_drill "$folder/good.m7" && first_question'
+        stop_program
+    done
+}
+
 # No display, no sound server and a results log that cannot be read: every sample would open, the
 # UTF-8 one is found to be so, and nothing is on standard error; no sound configuration, plug-in, device
 # or server is opened and no thread started (the libraries the program is linked with are only mapped).

@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
 
 void FakeSoundPlayer::open() {
     close();
@@ -32,12 +33,12 @@ bool FakePlatform::lockFile(const std::string& name) {
     return !lockFails;
 }
 
-std::string FakePlatform::readFile(const std::string& name) {
+std::string FakePlatform::readFile(const std::string& name, std::size_t maxBytes) {
     fileEvents.push_back("read " + name);
     auto found = files.find(path(name));
     if (found == files.end() || unreadable.count(path(name)))
-        throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません"));
-    return found->second;
+        throw AppError(CannotOpenText(name));
+    return found->second.substr(0, maxBytes);
 }
 
 void FakePlatform::replaceFile(const std::string& name, const std::string& bytes) {
@@ -48,6 +49,8 @@ void FakePlatform::replaceFile(const std::string& name, const std::string& bytes
 }
 
 std::optional<PictureSize> FakePlatform::pictureSize(const std::string& name) {
+    if (unreadable.count(path(name)))
+        throw AppError(CannotOpenText(name));
     auto found = pictures.find(path(name));
     return found == pictures.end() ? std::nullopt : std::optional(found->second);
 }

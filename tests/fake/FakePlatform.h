@@ -54,7 +54,7 @@ public:
     std::int32_t randomBelow(std::int32_t range) override;
 
     bool fileExists(const std::string& name) override { return files.count(path(name)) > 0; }
-    std::string readFile(const std::string& name) override;
+    std::string readFile(const std::string& name, std::size_t maxBytes) override;
     void replaceFile(const std::string& name, const std::string& bytes) override;
     std::string executablePath() override { return exePath; }
     bool folderWritable(const std::string& folder) override { return !readOnlyFolders.count(folder); }

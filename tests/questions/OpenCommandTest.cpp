@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "fake/Drill.h"
+#include "platform/Limits.h"
 
 namespace {
 
@@ -87,6 +89,26 @@ TEST(OpenCommand, CancelledRefusedOrFailedOpenLeavesTheRunAndItsFolderIntact) {
     const std::string log = drill.platform.files[drill.logPath()];
     EXPECT_EQ(log.substr(0, OneRecordLog.size()), OneRecordLog);
     EXPECT_EQ(log.substr(OneRecordLog.size() + 24), "002004001002verb1\r\n");
+}
+
+// A file and a line of their largest sizes open; a byte more is refused, naming the limit, and the run
+// goes on.
+TEST(OpenCommand, FilesAndLinesAtTheirLimitsOpenAndOneByteMoreIsRefused) {
+    Drill drill;
+    std::string& file = drill.platform.files["big.m7"];
+    file = "T\r\nq\r\n" + std::string(LineLimit - 3, 'x') + "___\r\n#a#b\r\n1\r\n";
+    while (file.size() < DrillFileLimit)
+        file += "//" + std::string(std::min(LineLimit, DrillFileLimit - file.size()) - 4, 'x') + "\r\n";
+    drill.open("big.m7");
+    ASSERT_EQ(drill.program.Phase, RunPhase::Asking);
+    file += "x";
+    drill.writeFile("line.m7", {"T", "q", "Q ___" + std::string(LineLimit - 4, 'x'), "#a#b", "1"});
+    drill.open("big.m7");
+    drill.open("line.m7");
+    EXPECT_EQ(drill.platform.errors, std::vector{sjis("ﾌｧｲﾙ big.m7 は大きすぎます（16 MBまで）.")});
+    EXPECT_EQ(drill.platform.messages,
+              std::vector{sjis("ファイル形式が違います\n3行目: 行が長すぎます（65536バイトまで）")});
+    EXPECT_EQ(drill.memo().size(), LineLimit + 2); // the first file's question, still asked
 }
 
 TEST(OpenCommand, OpenWhileARunIsGoingStartsAfresh) {

@@ -248,7 +248,7 @@ TEST_F(MainWindow, ALinkedLogStaysLinkedAndAnUnrecordedRunStillEnds) {
     };
     run();
     run();
-    std::string log = platform.readFile("synced/kekka.DAT");
+    std::string log = platform.readFile("synced/kekka.DAT", 1000);
     EXPECT_TRUE(fs::is_symlink("QM7Kekka.DAT") && std::count(log.begin(), log.end(), '\n') == 2) << log;
     fs::remove_all("synced");
     run();

@@ -3,10 +3,13 @@
 #include <QTimer>
 #include <filesystem>
 #include <gmock/gmock.h>
+#include <sys/stat.h>
 
 #include "TempFolder.h"
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
+#include "platform/qt/LocalFile.h"
 #include "platform/qt/QtPlatform.h"
 
 namespace fs = std::filesystem;
@@ -25,12 +28,28 @@ TEST_F(QtPlatformTest, ShiftJisNamesFindUtf8OrRawByteFiles) {
     folder.write("問題.m7", "question");
     folder.write(sjis("答え.txt"), "raw");
     fs::create_directory("sub");
-    EXPECT_EQ(platform.readFile(sjis(folder.path.string() + "/問題.m7")), "question");
+    EXPECT_EQ(platform.readFile(sjis(folder.path.string() + "/問題.m7"), 100), "question");
     EXPECT_TRUE(platform.fileExists(sjis("答え.txt")));
-    EXPECT_EQ(platform.readFile(sjis("答え.txt")), "raw");
+    EXPECT_EQ(platform.readFile(sjis("答え.txt"), 100), "raw");
     EXPECT_FALSE(platform.fileExists("sub") || platform.fileExists(sjis("無い.txt")));
-    EXPECT_THAT([&] { platform.readFile(sjis("無い.txt")); },
+    EXPECT_THAT([&] { platform.readFile(sjis("無い.txt"), 100); },
                 ThrowsMessage<AppError>(sjis("ﾌｧｲﾙ 無い.txt は開けません")));
+}
+
+// Only regular files are read, never further than asked; neither a FIFO nor an endless device holds the
+// reader, nor reaches the picture decoder.
+TEST_F(QtPlatformTest, OnlyRegularFilesAreReadAndNoFurtherThanAsked) {
+    folder.write("ten.bmp", "0123456789");
+    ASSERT_EQ(::mkfifo("fifo.bmp", 0600), 0);
+    fs::create_symlink("/dev/zero", "zero.bmp");
+    EXPECT_EQ(platform.readFile("ten.bmp", 4), "0123");
+    EXPECT_EQ(readLimitedLocalFile("ten.bmp", 10), "0123456789");
+    EXPECT_THAT([&] { readLimitedLocalFile("ten.bmp", 9); }, ThrowsMessage<AppError>(TooLargeText("ten.bmp", 9)));
+    EXPECT_EQ(platform.pictureSize("ten.bmp"), std::nullopt);
+    for (const std::string name : {"fifo.bmp", "zero.bmp"}) {
+        EXPECT_THAT([&] { platform.readFile(name, 100); }, ThrowsMessage<AppError>(CannotOpenText(name)));
+        EXPECT_THAT([&] { platform.pictureSize(name); }, ThrowsMessage<AppError>(CannotOpenText(name)));
+    }
 }
 
 // A replace writes the whole file with the old one's permissions. When the temporary file cannot be made,
@@ -40,13 +59,13 @@ TEST_F(QtPlatformTest, ReplaceWritesAllOrNothing) {
     folder.write("log.DAT", "old, longer\r\n");
     fs::permissions("log.DAT", kept);
     platform.replaceFile("log.DAT", "new\r\n");
-    EXPECT_EQ(platform.readFile("log.DAT"), "new\r\n");
+    EXPECT_EQ(platform.readFile("log.DAT", 100), "new\r\n");
     EXPECT_EQ(fs::status("log.DAT").permissions() & fs::perms::all, kept);
     std::string longName(250, 'x'); // no room for the temporary name's suffix
     folder.write(longName, "old");
     EXPECT_THAT([&] { platform.replaceFile(longName, "new"); },
                 ThrowsMessage<AppError>(sjis("ﾌｧｲﾙ ") + longName + sjis(" を作成できません")));
-    EXPECT_EQ(platform.readFile(longName), "old");
+    EXPECT_EQ(platform.readFile(longName, 100), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 2);
 }
 

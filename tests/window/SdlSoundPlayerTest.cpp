@@ -1,6 +1,7 @@
 #include <SDL.h>
 #include <cstdlib>
 #include <gmock/gmock.h>
+#include <sys/stat.h>
 
 #include "TempFolder.h"
 #include "platform/AppError.h"
@@ -21,6 +22,16 @@ TEST(SdlPlayer, WaitsOnlyWhenToldAndNotForeverForAStuckDevice) {
     auto isSdlError = [](const std::string& text) { return !text.empty() && text == sjis(SDL_GetError()); };
     EXPECT_THAT([&] { player.open(); }, testing::ThrowsMessage<AppError>(testing::Truly(isSdlError)));
     EXPECT_FALSE(player.isOpen());
+    // A FIFO is not waited for; a wave of one byte a second, played at the device's rate, would take
+    // memory far beyond its size.
+    ASSERT_EQ(::mkfifo("fifo.wav", 0600), 0);
+    player.setFileName("fifo.wav");
+    EXPECT_THAT([&] { player.open(); }, testing::ThrowsMessage<AppError>(sjis("ﾌｧｲﾙ fifo.wav は開けません")));
+    const char header[] = "RIFF\x7d\x02\0\0WAVEfmt \x10\0\0\0\1\0\1\0\1\0\0\0\1\0\0\0\1\0\x08\0data\x59\x02\0\0";
+    folder.write("slow.wav", std::string(header, sizeof header - 1) + std::string(601, '\x80'));
+    player.setFileName("slow.wav");
+    EXPECT_THAT([&] { player.open(); },
+                testing::ThrowsMessage<AppError>(sjis("ﾌｧｲﾙ slow.wav は長すぎます（10分まで）")));
     player.setFileName(QM7_ASSETS_DIR "/buzz.wav");
     player.setWait();
     player.open();

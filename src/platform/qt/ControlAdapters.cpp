@@ -6,6 +6,7 @@
 #include <QTextCursor>
 
 #include "app/Memo.h"
+#include "platform/AppError.h"
 #include "platform/qt/ControlAdapter.h"
 #include "platform/qt/MemoPosition.h"
 #include "platform/qt/PictureFile.h"
@@ -153,13 +154,22 @@ protected:
     void showContent(const Control& control) override {
         // A hidden picture is loaded when it is shown, so a file changed meanwhile shows its new pixels.
         if (changed(m_picture, control.visible() ? control.picture() : std::string()))
-            label()->setPixmap(QPixmap::fromImage(m_picture->empty() ? QImage() : loadPicture(*m_picture)));
+            label()->setPixmap(QPixmap::fromImage(pictureOrNone(*m_picture)));
     }
     QSize ownSize(const Control& control) const override {
         return label()->pixmap().isNull() ? ControlAdapter::ownSize(control) : label()->pixmap().size();
     }
 
 private:
+    // The file may have changed since the presentation read it; then it is shown as no picture.
+    static QImage pictureOrNone(const std::string& name) {
+        try {
+            return name.empty() ? QImage() : loadPicture(name);
+        } catch (const AppError&) {
+            return {};
+        }
+    }
+
     std::optional<std::string> m_picture;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "platform/Limits.h"
 #include "platform/qt/LocalFile.h"
 #include "platform/qt/QtConversions.h"
 
@@ -16,7 +17,8 @@ HelpViewer::HelpViewer() {
 
 void HelpViewer::showContents(const std::string& sjisFileName) {
     std::string localName = localFileName(sjisFileName);
-    if (std::optional<std::string> html = readLocalFile(localName)) {
+    if (std::optional<std::string> html = readLocalFile(localName, DrillFileLimit + 1);
+        html && html->size() <= DrillFileLimit) {
         setSearchPaths({QFileInfo(QString::fromStdString(localName)).absolutePath()});
         setHtml(QString::fromUtf8(html->data(), static_cast<qsizetype>(html->size())));
     } else {

@@ -5,6 +5,7 @@
 
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
 #include "platform/qt/LocalFile.h"
 #include "platform/qt/PictureFile.h"
 #include "platform/qt/SdlSoundPlayer.h"
@@ -13,15 +14,21 @@ bool LocalDrillFiles::fileExists(const std::string& name) {
     return isExistingFile(localFileName(name));
 }
 
-std::string LocalDrillFiles::readFile(const std::string& name) {
-    std::optional<std::string> bytes = readLocalFile(localFileName(name));
+std::string LocalDrillFiles::readFile(const std::string& name, std::size_t maxBytes) {
+    std::optional<std::string> bytes = readLocalFile(localFileName(name), maxBytes);
     if (!bytes)
-        throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません"));
-    return *bytes;
+        throw AppError(CannotOpenText(name));
+    return std::move(*bytes);
 }
 
 std::optional<PictureSize> LocalDrillFiles::pictureSize(const std::string& name) {
-    QImage picture = loadPicture(name);
+    QImage picture;
+    try {
+        picture = loadPicture(name);
+    } catch (const std::bad_alloc&) {
+        // Said as for any picture that cannot be read, so a run shows its question all the same.
+        throw AppError(OutOfMemoryText());
+    }
     if (picture.isNull())
         return std::nullopt;
     return PictureSize{picture.width(), picture.height()};
@@ -29,7 +36,7 @@ std::optional<PictureSize> LocalDrillFiles::pictureSize(const std::string& name)
 
 std::optional<std::string> LocalDrillFiles::soundProblem(const std::string& name) {
     try {
-        return waveProblem(readFile(name));
+        return waveProblem(readLimitedLocalFile(name, MediaFileLimit));
     } catch (const AppError& unreadable) {
         return unreadable.what();
     }

@@ -6,7 +6,7 @@
 class LocalDrillFiles : public DrillFiles {
 public:
     bool fileExists(const std::string& name) override;
-    std::string readFile(const std::string& name) override;
+    std::string readFile(const std::string& name, std::size_t maxBytes) override;
     std::optional<PictureSize> pictureSize(const std::string& name) override;
     std::optional<std::string> soundProblem(const std::string& name) override;
     std::string currentFolder() override;

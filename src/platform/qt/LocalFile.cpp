@@ -1,5 +1,6 @@
 #include "platform/qt/LocalFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -8,7 +9,9 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include "platform/AppError.h"
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
 
 namespace {
 
@@ -124,14 +127,22 @@ bool isExistingFile(const std::string& localName) {
     return ::stat(localName.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-std::optional<std::string> readLocalFile(const std::string& localName) {
-    int fd = ::open(localName.c_str(), O_RDONLY | O_CLOEXEC);
+std::optional<std::string> readLocalFile(const std::string& localName, std::size_t maxBytes) {
+    // Without O_NONBLOCK, opening a FIFO waits for a writer; the descriptor itself is checked, so the
+    // name cannot become something else between the check and the reading.
+    int fd = ::open(localName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     std::string bytes;
+    bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), maxBytes));
     char buffer[65536];
-    for (;;) {
-        ssize_t count = ::read(fd, buffer, sizeof buffer);
+    while (bytes.size() < maxBytes) {
+        ssize_t count = ::read(fd, buffer, std::min(sizeof buffer, maxBytes - bytes.size()));
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0) {
@@ -144,6 +155,15 @@ std::optional<std::string> readLocalFile(const std::string& localName) {
     }
     ::close(fd);
     return bytes;
+}
+
+std::string readLimitedLocalFile(const std::string& sjisName, std::size_t limit) {
+    std::optional<std::string> bytes = readLocalFile(localFileName(sjisName), limit + 1);
+    if (!bytes)
+        throw AppError(CannotOpenText(sjisName));
+    if (bytes->size() > limit)
+        throw AppError(TooLargeText(sjisName, limit));
+    return std::move(*bytes);
 }
 
 bool replaceLocalFile(const std::string& linkName, std::string_view bytes) {

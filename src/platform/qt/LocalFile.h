@@ -16,7 +16,12 @@ std::string sjisFileName(const std::string& localName);
 
 bool isExistingFile(const std::string& localName);
 
-std::optional<std::string> readLocalFile(const std::string& localName);
+// The bytes of a regular file, no more than the first `maxBytes`; nothing when it cannot be opened or is
+// no regular file. Opening never waits, so a FIFO cannot hold the program.
+std::optional<std::string> readLocalFile(const std::string& localName, std::size_t maxBytes);
+
+// A file named in Shift-JIS, whole; AppError when it cannot be opened or is larger than `limit`.
+std::string readLimitedLocalFile(const std::string& sjisName, std::size_t limit);
 
 // Whether files can be made in the folder. Root may write anywhere, so for root a folder whose mode
 // forbids writing counts as read-only all the same.

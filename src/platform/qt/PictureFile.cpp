@@ -3,14 +3,14 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include "platform/Limits.h"
 #include "platform/qt/LocalFile.h"
 
 QImage loadPicture(const std::string& sjisName) {
-    // Read through our own file access, so names that are not UTF-8 work too.
-    std::optional<std::string> bytes = readLocalFile(localFileName(sjisName));
-    if (!bytes)
-        return {};
-    QByteArray data = QByteArray::fromStdString(*bytes);
+    // Read through our own file access, so names that are not UTF-8 work too, and Qt is never handed
+    // a FIFO or an endless device.
+    std::string bytes = readLimitedLocalFile(sjisName, MediaFileLimit);
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     QImageReader reader(&buffer);
     return reader.read();

@@ -14,6 +14,7 @@
 
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/LocalFile.h"
 #include "platform/qt/QtConversions.h"

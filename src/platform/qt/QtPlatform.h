@@ -30,7 +30,9 @@ public:
     std::int32_t randomBelow(std::int32_t range) override;
 
     bool fileExists(const std::string& name) override { return m_drillFiles.fileExists(name); }
-    std::string readFile(const std::string& name) override { return m_drillFiles.readFile(name); }
+    std::string readFile(const std::string& name, std::size_t maxBytes) override {
+        return m_drillFiles.readFile(name, maxBytes);
+    }
     std::optional<PictureSize> pictureSize(const std::string& name) override { return m_drillFiles.pictureSize(name); }
     std::optional<std::string> soundProblem(const std::string& name) override {
         return m_drillFiles.soundProblem(name);

@@ -7,12 +7,14 @@
 
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
 #include "platform/qt/LocalFile.h"
 
 namespace {
 
 // How much longer than the sound itself a synchronous play waits for a device that takes no data.
 constexpr Uint64 WaitMargin = 1000;
+constexpr Uint32 SoundSecondsLimit = 10 * 60;
 
 [[noreturn]] void throwSdlError() {
     throw AppError(sjis(SDL_GetError()));
@@ -97,12 +99,20 @@ SdlSoundPlayer::~SdlSoundPlayer() {
 void SdlSoundPlayer::open() {
     close();
     openDevice();
+    // Read by us, so SDL is never handed a FIFO or an endless device.
+    std::string bytes = readLimitedLocalFile(m_fileName, MediaFileLimit);
     SDL_AudioSpec fileSpec{};
     Uint8* wave = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(localFileName(m_fileName).c_str(), &fileSpec, &wave, &length))
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &fileSpec, &wave, &length))
         throwSdlError();
     std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(wave, SDL_FreeWAV);
+    bytes = {};
+    // A small file of few samples a second would take the device's format at many times its size.
+    const Uint64 bytesPerSecond = Uint64(std::max(frameSize(fileSpec), 1)) * Uint64(std::max(fileSpec.freq, 1));
+    if (length / bytesPerSecond > SoundSecondsLimit)
+        throw AppError(sjis("ﾌｧｲﾙ ") + m_fileName +
+                       sjis(" は長すぎます（" + std::to_string(SoundSecondsLimit / 60) + "分まで）"));
     m_sound = converted(wave, length, fileSpec, m_deviceSpec);
 }
 
