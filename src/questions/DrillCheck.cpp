@@ -26,8 +26,11 @@ public:
     bool fileExists(const std::string& name) override { return m_files.fileExists(name); }
     std::string readFile(const std::string& name) override {
         std::string bytes = m_files.readFile(name);
-        if (name == m_name)
+        if (name == m_name) {
             encoding = encodingName(detectEncoding(bytes));
+            if (std::optional<TextEncoding> other = otherReading(bytes))
+                encoding += " (" + std::string(encodingName(*other)) + "としても読めます)";
+        }
         return bytes;
     }
     void replaceFile(const std::string& name, const std::string&) override {
@@ -67,6 +70,14 @@ private:
     std::string m_name;
 };
 
+// "5, 8".
+std::string lineList(const std::vector<int>& lines) {
+    std::string list;
+    for (int line : lines)
+        list += (list.empty() ? "" : ", ") + std::to_string(line);
+    return list;
+}
+
 std::string presence(bool present, const std::string& name = {}) {
     return (present ? "あり" : "なし") + (name.empty() ? "" : " (" + decodeCp932(name) + ")");
 }
@@ -100,6 +111,9 @@ DrillCheck CheckDrill(Platform& platform, const std::string& name, const std::st
     check.report = "== " + shownName + "\n";
     if (!checking.encoding.empty())
         check.report += "文字コード: " + checking.encoding + "\n";
+    if (!program.HalfWidthAnswerLines.empty())
+        check.report +=
+            "注意: 解答行の全角の記号を半角として読みました (" + lineList(program.HalfWidthAnswerLines) + "行目)\n";
     if (!check.opens) {
         for (const std::string& box : checking.boxes)
             check.report += decodeCp932(box) + "\n";
