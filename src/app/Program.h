@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "app/TMn1.h"
 #include "platform/Platform.h"
@@ -23,6 +24,8 @@ struct Program {
     int WaitDepth = 0;
     // The window has been asked to close; it closes once no handler runs.
     bool Closing = false;
+    // File line numbers of the answer lines that the last Open read half-width (full-width digits typed).
+    std::vector<int> HalfWidthAnswerLines;
     // buzz.wav could not be played: reported once, misses beep from then on.
     bool BuzzBroken = false;
     // The missing sound device has been reported; later sounds pass over it in silence.

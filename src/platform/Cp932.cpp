@@ -110,11 +110,7 @@ std::string decodeCp932(std::string_view sjis) {
     while (toUtf8().convert(sjis, out, bad) > 0) {
         out += "\xEF\xBF\xBD"; // U+FFFD
         // A bad double-byte pair is replaced as one character; a cut-off lead byte ends the text.
-        std::size_t skip = bad && sjis.size() >= 2 && isLeadByte(static_cast<unsigned char>(sjis[0])) &&
-                                   static_cast<unsigned char>(sjis[1]) >= 0x40
-                               ? 2
-                               : 1;
-        sjis.remove_prefix(bad ? skip : sjis.size());
+        sjis.remove_prefix(bad ? characterLength(sjis, 0) : sjis.size());
     }
     return out;
 }

@@ -24,7 +24,11 @@ inline bool isLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
-// A byte that can follow a lead byte; ASCII punctuation such as "/" never can.
-inline bool isTrailByte(unsigned char byte) {
-    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+// The bytes of the Shift-JIS character at `index` of `text`: a lead byte joins a following byte of 0x40 or
+// more, as the decoder takes them; every other byte, half-width katakana (0xA1-0xDF) too, stands alone.
+inline std::size_t characterLength(std::string_view text, std::size_t index) {
+    return index + 1 < text.size() && isLeadByte(static_cast<unsigned char>(text[index])) &&
+                   static_cast<unsigned char>(text[index + 1]) >= 0x40
+               ? 2
+               : 1;
 }

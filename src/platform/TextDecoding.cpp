@@ -1,5 +1,6 @@
 #include "platform/TextDecoding.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -19,18 +20,19 @@ unsigned char byteAt(std::string_view text, std::size_t i) {
     return static_cast<unsigned char>(text[i]);
 }
 
-bool isMultiByteUtf8(std::string_view bytes) {
-    bool multiByte = false;
+// The length in bytes of the longest character of `bytes` read as UTF-8; 0 when they are no UTF-8.
+std::size_t longestUtf8Character(std::string_view bytes) {
+    std::size_t longest = 1;
     for (std::size_t i = 0, length = 0; i < bytes.size(); i += length) {
         if (byteAt(bytes, i) < 0x80) {
             length = 1;
             continue;
         }
         if (!decodeUtf8(bytes.substr(i), length))
-            return false;
-        multiByte = true;
+            return 0;
+        longest = std::max(longest, length);
     }
-    return multiByte;
+    return longest;
 }
 
 // The line of byte `pos`, counting line ends as the line list cuts them.
@@ -108,7 +110,20 @@ TextEncoding detectEncoding(std::string_view bytes) {
         return TextEncoding::Utf16LeBom;
     if (bytes.starts_with(Utf16BeBom))
         return TextEncoding::Utf16BeBom;
-    return isMultiByteUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+    // Japanese in UTF-8 takes three bytes a character; half-width katakana in Shift-JIS pair up into
+    // two-byte UTF-8 characters by chance.
+    return longestUtf8Character(bytes) >= 3 ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+}
+
+std::optional<TextEncoding> otherReading(std::string_view bytes) {
+    TextEncoding detected = detectEncoding(bytes);
+    if (detected == TextEncoding::ShiftJis && longestUtf8Character(bytes) == 2)
+        return TextEncoding::Utf8;
+    // The Shift-JIS decoder marks every byte it cannot read with U+FFFD.
+    if (detected == TextEncoding::Utf8 &&
+        decodeCp932(bytes.substr(0, bytes.find('\0'))).find("\xEF\xBF\xBD") == std::string::npos)
+        return TextEncoding::ShiftJis;
+    return std::nullopt;
 }
 
 std::string_view encodingName(TextEncoding encoding) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -10,9 +11,13 @@ class Platform;
 // works on Shift-JIS bytes.
 enum class TextEncoding { ShiftJis, Utf8, Utf8Bom, Utf16LeBom, Utf16BeBom };
 
-// A BOM decides; without one, all-valid UTF-8 with at least one multi-byte character is UTF-8, and
-// anything else is Shift-JIS.
+// A BOM decides; without one, all-valid UTF-8 with at least one character of three or more bytes is
+// UTF-8, and anything else is Shift-JIS.
 TextEncoding detectEncoding(std::string_view bytes);
+
+// The other encoding that the BOM-less `bytes` read as, with another meaning, besides the detected one;
+// nothing when they read one way only, or the same both ways (ASCII).
+std::optional<TextEncoding> otherReading(std::string_view bytes);
 
 // "Shift-JIS", "UTF-8", "UTF-8 (BOM)", "UTF-16LE (BOM)", "UTF-16BE (BOM)".
 std::string_view encodingName(TextEncoding encoding);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Cp932.h"
 #include "questions/DbcsPos.h"
 
 std::vector<std::string> SplitChoices(const std::string& choicesLine) {
@@ -22,6 +23,24 @@ std::vector<std::string> SplitChoices(const std::string& choicesLine) {
         choices.push_back(rest.substr(0, p - 1));
         rest.erase(0, p);
     }
+}
+
+std::string HalfWidthAnswerLine(const std::string& line) {
+    std::string halfWidth;
+    for (std::size_t i = 0, length = 0; i < line.size(); i += length) {
+        length = characterLength(line, i);
+        auto first = static_cast<unsigned char>(line[i]);
+        auto second = static_cast<unsigned char>(line[i + length - 1]);
+        if (length == 2 && first == 0x82 && second >= 0x4F && second <= 0x58) // "０" to "９"
+            halfWidth += static_cast<char>('0' + second - 0x4F);
+        else if (length == 2 && first == 0x82 && second >= 0x60 && second <= 0x67) // "Ａ" to "Ｈ"
+            halfWidth += static_cast<char>('A' + second - 0x60);
+        else if (length == 2 && first == 0x81 && second == 0x40) // the full-width blank
+            halfWidth += ' ';
+        else
+            halfWidth.append(line, i, length);
+    }
+    return halfWidth;
 }
 
 int WidestChoice(const std::vector<std::string>& choices, int first, int last) {

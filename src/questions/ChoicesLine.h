@@ -15,6 +15,10 @@ inline std::string TrimAnswerLine(std::string line) {
     return line;
 }
 
+// The answer line with full-width digits, "Ａ" to "Ｈ" and the full-width blank as their half-width forms:
+// teachers type answer lines with the input method on.
+std::string HalfWidthAnswerLine(const std::string& line);
+
 // The choices of a choices line ("#a#b#c"), in file order. The separators are found with DbcsPos,
 // and the last choice is cut to 254 bytes.
 std::vector<std::string> SplitChoices(const std::string& choicesLine);

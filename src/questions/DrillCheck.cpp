@@ -34,8 +34,11 @@ public:
     bool fileExists(const std::string& name) override { return m_files.fileExists(name); }
     std::string readFile(const std::string& name, std::size_t maxBytes) override {
         std::string bytes = m_files.readFile(name, maxBytes);
-        if (name == m_name)
+        if (name == m_name) {
             encoding = encodingName(detectEncoding(bytes));
+            if (std::optional<TextEncoding> other = otherReading(bytes))
+                encoding += " (" + std::string(encodingName(*other)) + "としても読めます)";
+        }
         return bytes;
     }
     std::optional<PictureSize> pictureSize(const std::string& name) override { return m_files.pictureSize(name); }
@@ -81,6 +84,14 @@ private:
     std::string m_name;
     SilentPlayer m_player;
 };
+
+// "5, 8".
+std::string lineList(const std::vector<int>& lines) {
+    std::string list;
+    for (int line : lines)
+        list += (list.empty() ? "" : ", ") + std::to_string(line);
+    return list;
+}
 
 std::string presence(bool present, const std::string& name = {}) {
     return (present ? "あり" : "なし") + (name.empty() ? "" : " (" + decodeCp932(name) + ")");
@@ -161,6 +172,9 @@ DrillCheck CheckDrill(DrillFiles& files, const std::string& name, const std::str
     check.report = "== " + shownName + "\n";
     if (!checking.encoding.empty())
         check.report += "文字コード: " + checking.encoding + "\n";
+    if (!program.HalfWidthAnswerLines.empty())
+        check.report +=
+            "注意: 解答行の全角の記号を半角として読みました (" + lineList(program.HalfWidthAnswerLines) + "行目)\n";
     if (!check.opens) {
         for (const std::string& box : checking.boxes)
             check.report += decodeCp932(box) + "\n";

@@ -17,15 +17,24 @@ std::string fault(int sourceLine, const std::string& utf8What) {
     return sjis(std::to_string(sourceLine) + "行目: " + utf8What);
 }
 
+// The whole character that byte `index` of `text` belongs to.
+std::string characterAround(const std::string& text, std::size_t index) {
+    std::size_t start = 0;
+    while (start + characterLength(text, start) <= index)
+        start += characterLength(text, start);
+    return text.substr(start, characterLength(text, start));
+}
+
 std::optional<std::string> checkAnswerLine(const std::string& answerLine, int choiceCount, int sourceLine) {
     std::string labels = TrimAnswerLine(answerLine);
     if (labels.empty())
         return fault(sourceLine, "解答行に解答の記号がありません");
     for (std::size_t i = 0; i < labels.size(); i += 2) {
         char label = labels[i];
-        if (!isLabel(label))
-            return fault(sourceLine,
-                         "解答の記号「" + decodeCp932(std::string(1, label)) + "」は1～9またはA～Hではありません");
+        // A label byte inside a double-byte character ("、" after "1" holds an "A") is that character.
+        std::string written = characterAround(labels, i);
+        if (written.size() > 1 || !isLabel(label))
+            return fault(sourceLine, "解答の記号「" + decodeCp932(written) + "」は1～9またはA～Hではありません");
         if (choiceNumber(label) > choiceCount)
             return fault(sourceLine, "解答の記号「" + std::string(1, label) + "」の選択肢がありません（選択肢は" +
                                          std::to_string(choiceCount) + "個）");

@@ -2,6 +2,7 @@
 #include "app/Program.h"
 #include "platform/Cp932.h"
 #include "platform/TextDecoding.h"
+#include "questions/ChoicesLine.h"
 #include "questions/FormatCheck.h"
 #include "questions/IndexQuestions.h"
 #include "results/ResultsTotals.h"
@@ -57,6 +58,20 @@ private:
     bool m_committed = false;
 };
 
+// Reads each answer line of the cleaned body half-width; notes the file line numbers of those that changed.
+void readAnswerLinesHalfWidth(Program& program, const std::vector<int>& sourceLines) {
+    LineList& lines = program.Mn1.FileLines;
+    for (int i = 0; i + 1 < lines.count(); ++i) {
+        if (!IsChoicesLine(lines.get(i)) || IsChoicesLine(lines.get(i + 1)))
+            continue;
+        std::string halfWidth = HalfWidthAnswerLine(lines.get(i + 1));
+        if (halfWidth == lines.get(i + 1))
+            continue;
+        lines.put(i + 1, halfWidth);
+        program.HalfWidthAnswerLines.push_back(sourceLines.at(static_cast<std::size_t>(i + 1)));
+    }
+}
+
 // Loads, cleans and indexes the chosen file; the number of questions, or 0 when no run can start.
 std::int32_t loadQuestionFile(Program& program, const std::string& name) {
     RunState& run = program.Run;
@@ -64,6 +79,7 @@ std::int32_t loadQuestionFile(Program& program, const std::string& name) {
     LineList& lines = window.FileLines;
 
     lines.clear();
+    program.HalfWidthAnswerLines.clear();
     loadDrillFile(lines, program.platform, name);
     if (lines.count() < 2) {
         program.platform.messageBox(WrongFormatText() + "\n" + sjis("1行目: タイトル行と基本行がありません"));
@@ -81,6 +97,7 @@ std::int32_t loadQuestionFile(Program& program, const std::string& name) {
     IndexOutcome index = IndexQuestions(program, sourceLines);
     if (index.closesWindow)
         return 0;
+    readAnswerLinesHalfWidth(program, sourceLines);
     // The format check also reports a file too long for the question table.
     if (auto fault = FindFormatFault(lines, sourceLines)) {
         program.platform.messageBox(WrongFormatText() + "\n" + *fault);

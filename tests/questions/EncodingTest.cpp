@@ -24,16 +24,43 @@ std::string encode(std::string text, TextEncoding encoding) {
     return boms[i] + out.substr(0, out.size() - outLeft);
 }
 
-TEST(Encoding, DetectedFromTheBytes) {
-    const std::pair<std::string, TextEncoding> cases[] = {
-        {"ASCII only\r\n", ShiftJis},        {sjis("漢字とｶﾀｶﾅ"), ShiftJis}, {"caf\xC3\xA9", Utf8},
-        {"caf\xC3\xA9\xC3", ShiftJis},       // cut off at the end
-        {"\xC0\xAF \xC3\xA9", ShiftJis},     // an overlong "/"
-        {"\xED\xA0\x80 \xC3\xA9", ShiftJis}, // a surrogate written as UTF-8
-        {"\xEF\xBB\xBF\xFF", Utf8Bom},       // a BOM decides, whatever follows
+TEST(Encoding, DetectedFromTheBytesWithTheOtherReadingTheyAllow) {
+    // UTF-8 needs a character of three bytes or more; "ﾎｼ" = 0xCE 0xBC also reads as UTF-8 "μ".
+    const std::tuple<std::string, TextEncoding, std::optional<TextEncoding>> cases[] = {
+        {"ASCII only\r\n", ShiftJis, {}},
+        {sjis("漢字とｶﾀｶﾅ"), ShiftJis, {}},
+        {"caf\xC3\xA9", ShiftJis, Utf8},
+        {"caf\xC3\xA9\xE2\x82\xAC", Utf8, ShiftJis}, // "€" takes three bytes; in Shift-JIS "cafﾃｩ", a kanji, "ｬ"
+        {"\xE3\x81\x82", Utf8, {}},                  // "あ" ends in a cut-off Shift-JIS lead byte
+        {"caf\xC3\xA9\xC3\xE3\x81\x82", ShiftJis, {}}, // a cut-off character
+        {"\xC0\xAF \xE3\x81\x82", ShiftJis, {}},       // an overlong "/"
+        {"\xED\xA0\x80 \xE3\x81\x82", ShiftJis, {}},   // a surrogate written as UTF-8
+        {"\xEF\xBB\xBF\xFF", Utf8Bom, {}},             // a BOM decides, whatever follows
     };
-    for (const auto& [bytes, encoding] : cases)
+    for (const auto& [bytes, encoding, other] : cases) {
         EXPECT_EQ(encodingName(detectEncoding(bytes)), encodingName(encoding)) << testing::PrintToString(bytes);
+        EXPECT_EQ(otherReading(bytes), other) << testing::PrintToString(bytes);
+    }
+}
+
+// Every pair of half-width katakana that is also a two-byte UTF-8 character opens as Shift-JIS, byte for
+// byte, and a "#" or "_" right after katakana is a separator or a blank.
+TEST(Encoding, HalfWidthKatakanaPairsStayShiftJisAndSeparateChoices) {
+    Drill run;
+    for (int lead = 0xC2; lead <= 0xDF; ++lead)
+        for (int trail = 0xA1; trail <= 0xBF; ++trail) {
+            const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+            const std::string body = pair + "___\r\n#" + pair + "#" + pair + "\r\n2\r\n";
+            run.platform.files["k.m7"] = "T\r\nq\r\n" + body;
+            run.open("k.m7");
+            ASSERT_EQ(run.program.Mn1.FileLines.text(), body) << lead << " " << trail;
+            ASSERT_EQ(std::tie(run.program.Run.ChoiceCount, run.program.Run.BlankStart), std::make_tuple(2, 2));
+        }
+    run.openQuestions({"ｲﾇかﾈｺか___", "#ｲﾇ#ﾈｺ#ﾄﾘ", "2"});
+    EXPECT_EQ(std::tie(run.program.Run.ChoiceCount, run.program.Run.BlankStart), std::make_tuple(3, 8));
+    EXPECT_EQ(run.label(choiceNumber(run.key())), sjis("ﾈｺ"));
+    run.answerRight();
+    EXPECT_EQ(run.program.Phase, RunPhase::Finished);
 }
 
 // The drill and its translation file in each encoding: the same lines, the same run, the same record.

@@ -33,8 +33,11 @@ TEST(FormatCheck, MalformedFilesAreRefusedWithTheirLineAndOnlyTheTwoFormatErrors
         {file({"Q ___ ___", "#a#b", "1 I"}), refused(5, "解答の記号「I」" + label), false},
         // Removed directive lines keep the file's numbering; a trailing "#" makes an empty third choice.
         {file({"//c", "/Tx", "Q ___ ___", "#a#b#", "3 9"}), refused(7, "解答の記号「9」" + missing + "3個）"), false},
-        {file({"Q ___ ___", "#a#b#c", "3 1  "}), "", false}, // trailing blanks trimmed
-        {file({"Q ___", "#a#b#c", "31"}), "", false},        // one label, the "1" stands as its separator
+        {file({"Q ___ ___", "#a#b#c", "3 1  "}), "", false},    // trailing blanks trimmed
+        {file({"Q ___", "#a#b#c", "31"}), "", false},           // one label, the "1" stands as its separator
+        {file({"Q ___ ___", "#a#b#c", "３　１　"}), "", false}, // full-width digits and blanks read half-width
+        {file({"Q ___", "#a#b", "Ｉ"}), refused(5, "解答の記号「Ｉ」" + label), false},
+        {file({"Q ___ ___", "#1#2#3#4#5#6#7#8#9#A", "1、2"}), refused(5, "解答の記号「、」" + label), false},
         {file(questionBlocks(128)), "", false},
         {file(questionBlocks(129)), refused(388, "問題が128問を超えています"), false},
         {file({"text", "/Tx", "1"}), close, true},
