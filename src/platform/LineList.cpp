@@ -35,6 +35,18 @@ void LineList::remove(int index) {
     m_lines.erase(m_lines.begin() + index);
 }
 
+void LineList::removeMarked(const std::vector<bool>& marked) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (i < marked.size() && marked[i])
+            continue;
+        if (kept != i)
+            m_lines[kept] = std::move(m_lines[i]);
+        ++kept;
+    }
+    m_lines.resize(kept);
+}
+
 void LineList::exchange(int first, int second) {
     checkIndex(first, count());
     checkIndex(second, count());
