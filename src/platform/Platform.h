@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/SoundPlayer.h"
 
@@ -37,6 +39,8 @@ public:
     // Files. Relative names resolve against the current folder.
     virtual bool fileExists(const std::string& name) = 0;
     virtual std::string readFile(const std::string& name) = 0;
+    // Hands the file to `take` a piece at a time, in order: a file of any length in little memory.
+    virtual void readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) = 0;
     // Replaces the whole file, so that a failure at any point leaves the old file whole.
     virtual void replaceFile(const std::string& name, const std::string& bytes) = 0;
     virtual std::string executablePath() = 0;

@@ -30,6 +30,9 @@ public:
             encoding = encodingName(detectEncoding(bytes));
         return bytes;
     }
+    void readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) override {
+        m_files.readFileInPieces(name, take);
+    }
     void replaceFile(const std::string& name, const std::string&) override {
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));
     }

@@ -30,12 +30,22 @@ bool FakePlatform::lockFile(const std::string& name) {
     return !lockFails;
 }
 
-std::string FakePlatform::readFile(const std::string& name) {
+const std::string& FakePlatform::storedFile(const std::string& name) {
     fileEvents.push_back("read " + name);
     auto found = files.find(path(name));
     if (found == files.end() || unreadable.count(path(name)))
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません"));
     return found->second;
+}
+
+std::string FakePlatform::readFile(const std::string& name) {
+    return storedFile(name);
+}
+
+void FakePlatform::readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) {
+    std::string_view bytes = storedFile(name);
+    for (std::size_t at = 0; at < bytes.size(); at += pieceSize)
+        take(bytes.substr(at, pieceSize));
 }
 
 void FakePlatform::replaceFile(const std::string& name, const std::string& bytes) {

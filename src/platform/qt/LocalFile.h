@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,10 @@ std::string sjisFileName(const std::string& localName);
 bool isExistingFile(const std::string& localName);
 
 std::optional<std::string> readLocalFile(const std::string& localName);
+
+// Hands a regular file to `take` a piece at a time; false when it cannot be opened or read. The open
+// does not wait, so a FIFO of that name is refused, not waited for.
+bool readLocalFileInPieces(const std::string& localName, const std::function<void(std::string_view)>& take);
 
 // Whether files can be made in the folder. Root may write anywhere, so for root a folder whose mode
 // forbids writing counts as read-only all the same.

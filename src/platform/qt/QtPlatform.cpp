@@ -77,6 +77,11 @@ std::string QtPlatform::readFile(const std::string& name) {
     return *bytes;
 }
 
+void QtPlatform::readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) {
+    if (!readLocalFileInPieces(localFileName(name), take))
+        throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません"));
+}
+
 void QtPlatform::replaceFile(const std::string& name, const std::string& bytes) {
     if (!replaceLocalFile(localFileName(name), bytes))
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));

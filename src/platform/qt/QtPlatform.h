@@ -29,6 +29,7 @@ public:
 
     bool fileExists(const std::string& name) override;
     std::string readFile(const std::string& name) override;
+    void readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) override;
     void replaceFile(const std::string& name, const std::string& bytes) override;
     std::string executablePath() override;
     bool folderWritable(const std::string& folder) override;
