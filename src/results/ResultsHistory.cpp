@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <iterator>
 #include <list>
 #include <string_view>
@@ -114,11 +115,22 @@ HistoryRow readRow(const std::string& line) {
 // A record's line is kept up to here: its fields come first, and no drill's base line is that long.
 constexpr std::size_t KeptLineLength = 1024;
 
-template <class Item> void keepNewest(std::deque<Item>& items, Item item) {
-    items.push_back(std::move(item));
-    if (items.size() > HistoryRunLimit)
-        items.pop_front();
+// Once the runs are at their limit, the oldest one's string takes the new one, so that reading a long
+// log allocates nothing per record.
+void keepNewest(std::deque<std::string>& runs, std::string_view run) {
+    std::string kept;
+    if (runs.size() == HistoryRunLimit) {
+        kept = std::move(runs.front());
+        runs.pop_front();
+    }
+    kept.assign(run);
+    runs.push_back(std::move(kept));
 }
+
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
 
 // The drills worked most recently, each with its newest runs, while the log is read from its oldest
 // record on: a drill that comes back to the front, or a new one that pushes out the one worked longest
@@ -127,7 +139,7 @@ class RecentDrills {
 public:
     void add(std::string_view line) {
         std::size_t fixed = BaseLineColumn - 1;
-        std::string baseLine(line.substr(std::min(fixed, line.size())));
+        std::string_view baseLine = line.substr(std::min(fixed, line.size()));
         auto known = m_index.find(baseLine);
         if (known != m_index.end()) {
             m_order.splice(m_order.begin(), m_order, known->second);
@@ -136,12 +148,12 @@ public:
                 m_index.erase(m_order.back().baseLine);
                 m_order.pop_back();
             }
-            m_order.push_front(HistoryDrill{baseLine, 0, {}});
-            m_index.emplace(std::move(baseLine), m_order.begin());
+            m_order.push_front(HistoryDrill{std::string(baseLine), 0, {}});
+            m_index.emplace(baseLine, m_order.begin());
         }
         HistoryDrill& drill = m_order.front();
         ++drill.runs;
-        keepNewest(drill.newest, std::string(line.substr(0, fixed)));
+        keepNewest(drill.newest, line.substr(0, fixed));
     }
 
     std::vector<HistoryDrill> drills() {
@@ -150,7 +162,7 @@ public:
 
 private:
     std::list<HistoryDrill> m_order; // the most recently worked first
-    std::unordered_map<std::string, std::list<HistoryDrill>::iterator> m_index;
+    std::unordered_map<std::string, std::list<HistoryDrill>::iterator, TextHash, std::equal_to<>> m_index;
 };
 
 const HistoryDrill* findDrill(const ResultsHistory& history, const std::string& baseLine) {
@@ -170,7 +182,7 @@ ResultsHistory ReadResultsHistory(Program& program) {
     try {
         readFileLines(program.platform, *path, KeptLineLength, [&](std::string_view line) {
             ++history.runs;
-            keepNewest(history.newest, std::string(line));
+            keepNewest(history.newest, line);
             drills.add(line);
         });
     } catch (const AppError& error) {
