@@ -39,6 +39,7 @@ long peakKib() {
 void HistoryOfLongLog(benchmark::State& state) {
     Drill drill;
     drill.platform.files[drill.logPath()] = longLog(LongLogRecords);
+    drill.platform.pieceSize = 65536; // as the program reads files
     long before = peakKib();
     std::size_t shown = 0;
     for (auto _ : state) {
