@@ -44,6 +44,7 @@ void HistoryWindowShown(benchmark::State& state) {
         // A fresh program each time, so every click builds the window, as the first click does.
         QtPlatform platform;
         Program program(platform);
+        program.Run.ProgramDir = folder.path.string() + "/"; // where the log was written
         MainWindowView view(program);
         platform.setMainWindow(&view);
         view.show();
