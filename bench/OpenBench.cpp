@@ -33,9 +33,9 @@ BENCHMARK_CAPTURE(OpenBigDrill, Utf8, true)
     ->Name("Open/128 questions x 17 choices, UTF-8")
     ->Unit(benchmark::kMicrosecond);
 
-// The largest drill Open takes: 16 MB, no line above 64 KB. A third of it is 128 long choices lines, a
-// third question text of many lines, and a third short directive lines among them, which the indexer
-// removes.
+// The largest drill Open takes: 16 MB, no line above 64 KB. A third of it is 128 long choices lines,
+// the rest question text of many lines with three short directive lines after each, which the indexer
+// removes: at 16 MB, 302,000 text lines and 907,000 directives.
 constexpr std::size_t DrillSizeLimit = 16 * 1024 * 1024;
 constexpr std::size_t LineLimit = 64 * 1024;
 
@@ -98,7 +98,6 @@ void SplitLongChoicesLine(benchmark::State& state) {
         line += "#a";
     for (auto _ : state)
         benchmark::DoNotOptimize(SplitChoices(line));
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(line.size() / 2));
 }
 BENCHMARK(SplitLongChoicesLine)->Name("SplitChoices/64 KiB line of 32768 choices")->Unit(benchmark::kMillisecond);
 
