@@ -185,7 +185,7 @@ TEST_F(MainWindow, KeysGoWhereTheFocusLetsThemAlsoWithShift) {
 // An unreadable log is said so; a run finished while the window is open joins the log's runs, shown per
 // drill with the figures of each record; the button brings the same window back, still on its drill.
 TEST_F(MainWindow, HistoryShowsTheChosenDrillsRunsAndFollowsFinishedOnes) {
-    platform.showResultsHistory(ResultsHistory{.problem = sjis("ﾌｧｲﾙ QM7Kekka.DAT は開けません")});
+    platform.showResultsHistory(ResultsHistory{{}, {}, 0, sjis("ﾌｧｲﾙ QM7Kekka.DAT は開けません")});
     ResultsHistoryWindow* shown = platform.resultsHistory();
     auto* note = historyPart<QLabel>("note");
     EXPECT_TRUE(note->isVisible());
