@@ -1,9 +1,10 @@
 #include "platform/LineList.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
+#include "platform/LineCutter.h"
 #include "platform/Platform.h"
 
 void LineList::checkIndex(int index, int limit) const {
@@ -35,6 +36,18 @@ void LineList::remove(int index) {
     m_lines.erase(m_lines.begin() + index);
 }
 
+void LineList::removeMarked(const std::vector<bool>& marked) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (i < marked.size() && marked[i])
+            continue;
+        if (kept != i)
+            m_lines[kept] = std::move(m_lines[i]);
+        ++kept;
+    }
+    m_lines.resize(kept);
+}
+
 void LineList::exchange(int first, int second) {
     checkIndex(first, count());
     checkIndex(second, count());
@@ -43,22 +56,9 @@ void LineList::exchange(int first, int second) {
 
 void LineList::setText(std::string_view bytes) {
     m_lines.clear();
-    std::size_t end = bytes.find('\0');
-    if (end != std::string_view::npos)
-        bytes = bytes.substr(0, end);
-    // Not find_first_of("\r\n"): it searches the two-byte set once for every byte of the text.
-    auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        std::size_t lineEnd =
-            static_cast<std::size_t>(std::find_if(bytes.begin() + pos, bytes.end(), isLineEnd) - bytes.begin());
-        m_lines.emplace_back(bytes.substr(pos, lineEnd - pos));
-        pos = lineEnd;
-        if (pos < bytes.size() && bytes[pos] == '\r')
-            ++pos;
-        if (pos < bytes.size() && bytes[pos] == '\n')
-            ++pos;
-    }
+    LineCutter cutter([this](std::string_view line) { m_lines.emplace_back(line); });
+    cutter.add(bytes);
+    cutter.finish();
 }
 
 std::string LineList::text() const {

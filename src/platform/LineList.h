@@ -13,6 +13,8 @@ public:
     void add(std::string line);
     void insert(int index, std::string line);
     void remove(int index);
+    // Removes the lines marked true, in one sweep however many there are.
+    void removeMarked(const std::vector<bool>& marked);
     void exchange(int first, int second);
     int count() const { return static_cast<int>(m_lines.size()); }
     void clear() { m_lines.clear(); }

@@ -1,8 +1,10 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/DrillFiles.h"
 #include "platform/SoundPlayer.h"
@@ -30,6 +32,8 @@ public:
     virtual std::int32_t randomBelow(std::int32_t range) = 0; // 0 .. range - 1
 
     // The results log and the program's own files. Relative names resolve against the current folder.
+    // Hands the file to `take` a piece at a time, in order: a file of any length in little memory.
+    virtual void readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) = 0;
     // Replaces the whole file, so that a failure at any point leaves the old file whole.
     virtual void replaceFile(const std::string& name, const std::string& bytes) = 0;
     virtual std::string executablePath() = 0;

@@ -7,21 +7,23 @@
 
 std::vector<std::string> SplitChoices(const std::string& choicesLine) {
     std::vector<std::string> choices;
-    std::string rest = choicesLine.substr(std::min<std::size_t>(1, choicesLine.size()));
+    // A view that moves past each choice: cutting the front off a string would copy the rest each time.
+    std::string_view rest(choicesLine);
+    rest.remove_prefix(std::min<std::size_t>(1, rest.size()));
 
     // The first choice is empty when the rest holds no separator, and the rest then stays whole.
     std::size_t p = static_cast<std::size_t>(DbcsPos("#", rest));
-    choices.push_back(p == 0 ? std::string() : rest.substr(0, p - 1));
-    rest.erase(0, p);
+    choices.emplace_back(p == 0 ? std::string_view() : rest.substr(0, p - 1));
+    rest.remove_prefix(p);
 
     for (;;) {
         p = static_cast<std::size_t>(DbcsPos("#", rest));
         if (p == 0) {
-            choices.push_back(rest.substr(0, LastChoiceLimit));
+            choices.emplace_back(rest.substr(0, LastChoiceLimit));
             return choices;
         }
-        choices.push_back(rest.substr(0, p - 1));
-        rest.erase(0, p);
+        choices.emplace_back(rest.substr(0, p - 1));
+        rest.remove_prefix(p);
     }
 }
 

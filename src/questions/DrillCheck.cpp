@@ -52,6 +52,10 @@ public:
     void seedRandom(std::uint32_t) override {}
     std::int32_t randomBelow(std::int32_t) override { return 0; }
 
+    // The check has no results log to read.
+    void readFileInPieces(const std::string& name, const std::function<void(std::string_view)>&) override {
+        throw AppError(CannotOpenText(name));
+    }
     void replaceFile(const std::string& name, const std::string&) override {
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));
     }

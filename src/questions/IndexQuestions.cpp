@@ -79,25 +79,28 @@ IndexOutcome IndexQuestions(Program& program, std::vector<int>& sourceLines) {
     run.TranslationLoaded = 0;
     loadTranslation(program, base + "jp.txt");
 
-    // Upwards, so that of several directives with one code the topmost is applied last.
+    // Upwards, so that of several directives with one code the topmost is applied last. The lines go
+    // in one sweep afterwards: removing each on its own would move all the lines below it every time.
     std::int32_t count = 0;
     bool seen = false;
     bool refused = false;
+    std::vector<bool> removed(static_cast<std::size_t>(lines.count()));
     for (int i = lines.count() - 1; i >= 0; --i) {
         const std::string& line = lines.get(i);
-        bool remove = false;
         if (!seen && line.empty())
-            remove = true;
+            removed[static_cast<std::size_t>(i)] = true;
         else if (IsChoicesLine(line)) {
             ++count;
             seen = true;
         } else
-            remove = applyDirective(program, line, refused);
-        if (remove) {
-            lines.remove(i);
-            sourceLines.erase(sourceLines.begin() + i);
-        }
+            removed[static_cast<std::size_t>(i)] = applyDirective(program, line, refused);
     }
+    lines.removeMarked(removed);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < sourceLines.size(); ++i)
+        if (!removed[i])
+            sourceLines[kept++] = sourceLines[i];
+    sourceLines.resize(kept);
     // A file of more than 128 questions is refused by the caller; the table holds the first 128.
     int j = 0;
     for (int i = 0; i < lines.count(); ++i) {

@@ -3,10 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <iterator>
+#include <list>
+#include <string_view>
+#include <unordered_map>
 
 #include "app/Program.h"
 #include "platform/AppError.h"
+#include "platform/LineCutter.h"
 #include "results/Figures.h"
 #include "results/ResultsLog.h"
 
@@ -107,6 +112,65 @@ HistoryRow readRow(const std::string& line) {
     return row;
 }
 
+// A record's line is kept up to here: its fields come first, and no drill's base line is that long.
+constexpr std::size_t KeptLineLength = 1024;
+
+// Once the runs are at their limit, the oldest one's string takes the new one, so that reading a long
+// log allocates nothing per record.
+void keepNewest(std::deque<std::string>& runs, std::string_view run) {
+    std::string kept;
+    if (runs.size() == HistoryRunLimit) {
+        kept = std::move(runs.front());
+        runs.pop_front();
+    }
+    kept.assign(run);
+    runs.push_back(std::move(kept));
+}
+
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
+// The drills worked most recently, each with its newest runs, while the log is read from its oldest
+// record on: a drill that comes back to the front, or a new one that pushes out the one worked longest
+// ago, so that no log makes the list longer than its limit.
+class RecentDrills {
+public:
+    void add(std::string_view line) {
+        std::size_t fixed = BaseLineColumn - 1;
+        std::string_view baseLine = line.substr(std::min(fixed, line.size()));
+        auto known = m_index.find(baseLine);
+        if (known != m_index.end()) {
+            m_order.splice(m_order.begin(), m_order, known->second);
+        } else {
+            if (m_order.size() == HistoryDrillLimit) {
+                m_index.erase(m_order.back().baseLine);
+                m_order.pop_back();
+            }
+            m_order.push_front(HistoryDrill{std::string(baseLine), 0, {}});
+            m_index.emplace(baseLine, m_order.begin());
+        }
+        HistoryDrill& drill = m_order.front();
+        ++drill.runs;
+        keepNewest(drill.newest, line.substr(0, fixed));
+    }
+
+    std::vector<HistoryDrill> drills() {
+        return {std::make_move_iterator(m_order.begin()), std::make_move_iterator(m_order.end())};
+    }
+
+private:
+    std::list<HistoryDrill> m_order; // the most recently worked first
+    std::unordered_map<std::string, std::list<HistoryDrill>::iterator, TextHash, std::equal_to<>> m_index;
+};
+
+const HistoryDrill* findDrill(const ResultsHistory& history, const std::string& baseLine) {
+    auto found = std::find_if(history.drills.begin(), history.drills.end(),
+                              [&](const HistoryDrill& drill) { return drill.baseLine == baseLine; });
+    return found == history.drills.end() ? nullptr : &*found;
+}
+
 } // namespace
 
 ResultsHistory ReadResultsHistory(Program& program) {
@@ -114,31 +178,42 @@ ResultsHistory ReadResultsHistory(Program& program) {
     std::optional<std::string> path = ResultsLogPath(program);
     if (!path || !program.platform.fileExists(*path))
         return history;
-    LineList log;
+    RecentDrills drills;
     try {
-        log.loadFromFile(program.platform, *path);
+        readFileLines(program.platform, *path, KeptLineLength, [&](std::string_view line) {
+            ++history.runs;
+            keepNewest(history.newest, line);
+            drills.add(line);
+        });
     } catch (const AppError& error) {
-        history.problem = error.what();
-        return history;
+        return ResultsHistory{{}, {}, 0, error.what()};
     }
-    for (const std::string& line : log.lines())
-        history.rows.push_back(readRow(line));
-
-    // The newest record comes last, so a backward walk meets the most recently worked drill first.
-    for (auto row = history.rows.rbegin(); row != history.rows.rend(); ++row) {
-        auto known = std::find_if(history.drills.begin(), history.drills.end(),
-                                  [&](const HistoryDrill& drill) { return drill.baseLine == row->drill; });
-        if (known == history.drills.end())
-            history.drills.push_back(HistoryDrill{row->drill, 1});
-        else
-            ++known->runs;
-    }
+    history.drills = drills.drills();
     return history;
 }
 
 std::vector<HistoryRow> HistoryRowsOf(const ResultsHistory& history, const std::optional<std::string>& baseLine) {
     std::vector<HistoryRow> rows;
-    std::copy_if(history.rows.begin(), history.rows.end(), std::back_inserter(rows),
-                 [&](const HistoryRow& row) { return !baseLine || row.drill == *baseLine; });
+    if (!baseLine) {
+        for (const std::string& line : history.newest)
+            rows.push_back(readRow(line));
+    } else if (const HistoryDrill* drill = findDrill(history, *baseLine)) {
+        for (const std::string& fixed : drill->newest)
+            rows.push_back(readRow(fixed + drill->baseLine));
+    }
     return rows;
+}
+
+long long RunsLeftOut(const ResultsHistory& history, const std::optional<std::string>& baseLine) {
+    if (!baseLine)
+        return history.runs - static_cast<long long>(history.newest.size());
+    const HistoryDrill* drill = findDrill(history, *baseLine);
+    return drill ? drill->runs - static_cast<long long>(drill->newest.size()) : 0;
+}
+
+long long UnlistedRuns(const ResultsHistory& history) {
+    long long listed = 0;
+    for (const HistoryDrill& drill : history.drills)
+        listed += drill.runs;
+    return history.runs - listed;
 }

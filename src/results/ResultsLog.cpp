@@ -26,7 +26,7 @@ std::optional<std::string> ResultsLogPath(const Program& program) {
     return *data + "/qm7w/" + ResultsLogName;
 }
 
-std::optional<long long> ConvertRecordField(const std::string& field) {
+std::optional<long long> ConvertRecordField(std::string_view field) {
     std::size_t i = field.find_first_not_of(' ');
     if (i == std::string::npos)
         return std::nullopt;
@@ -51,9 +51,9 @@ std::optional<long long> ConvertRecordField(const std::string& field) {
     return negative ? -value : value;
 }
 
-std::optional<long long> ReadRecordField(const std::string& line, std::size_t column) {
+std::optional<long long> ReadRecordField(std::string_view line, std::size_t column) {
     std::size_t start = column - 1;
-    return ConvertRecordField(start < line.size() ? line.substr(start, 3) : std::string());
+    return ConvertRecordField(start < line.size() ? line.substr(start, 3) : std::string_view());
 }
 
 RunFigures ComputeRunFigures(long long seconds, long long correct, long long wrong) {

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 struct Program;
 
@@ -15,7 +16,7 @@ inline constexpr int ResultsLogKeep = 200; // beyond this many lines the oldest 
 std::optional<std::string> ResultsLogPath(const Program& program);
 
 // A number field of a record ("  42", "-7", "$1F"); nothing when it does not convert.
-std::optional<long long> ConvertRecordField(const std::string& field);
+std::optional<long long> ConvertRecordField(std::string_view field);
 
 // 1-based columns of a record's fields, each three bytes wide; the base line runs to the end.
 inline constexpr std::size_t RunTimeColumn = 22;
@@ -26,7 +27,7 @@ inline constexpr std::size_t BaseLineColumn = 37;
 
 // The number field of a record's line at a column; nothing when it does not convert, also when the
 // line ends before it.
-std::optional<long long> ReadRecordField(const std::string& line, std::size_t column);
+std::optional<long long> ReadRecordField(std::string_view line, std::size_t column);
 
 // The correct-answer rate in % and the correct answers per minute of counted seconds, correct and wrong
 // answers; both are 0 without time or without answers.

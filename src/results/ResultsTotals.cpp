@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "platform/Cp932.h"
+#include "platform/LineCutter.h"
 #include "results/Figures.h"
 #include "results/ResultsLog.h"
 
@@ -22,13 +23,10 @@ void ShowResultsTotals(Program& program) {
         window.LbHead4B.setCaption("  0.00");
         return;
     }
-    // A list of its own: the lines of a run in progress stay where they are.
-    LineList log;
-    log.loadFromFile(program.platform, *path);
-
+    // Read line by line, and only as far as the fields: a log of any length costs one pass and little memory.
     const std::size_t FieldColumns[] = {RunTimeColumn, CorrectColumn, WrongColumn};
     long long sums[3] = {0, 0, 0};
-    for (const std::string& line : log.lines()) {
+    readFileLines(program.platform, *path, BaseLineColumn - 1, [&](std::string_view line) {
         for (std::size_t f = 0; f < 3; ++f) {
             std::optional<long long> value = ReadRecordField(line, FieldColumns[f]);
             if (!value) {
@@ -37,7 +35,7 @@ void ShowResultsTotals(Program& program) {
             }
             sums[f] += *value;
         }
-    }
+    });
     RunFigures figures = ComputeRunFigures(sums[0], sums[1], sums[2]);
     window.LbSkip.setCaption(timeText(sums[0]));
     window.LbHead3B.setCaption(PadLeft(FormatFigure(figures.rate), 6, ' '));

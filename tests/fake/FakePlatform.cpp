@@ -33,12 +33,22 @@ bool FakePlatform::lockFile(const std::string& name) {
     return !lockFails;
 }
 
-std::string FakePlatform::readFile(const std::string& name, std::size_t maxBytes) {
+const std::string& FakePlatform::storedFile(const std::string& name) {
     fileEvents.push_back("read " + name);
     auto found = files.find(path(name));
     if (found == files.end() || unreadable.count(path(name)))
         throw AppError(CannotOpenText(name));
-    return found->second.substr(0, maxBytes);
+    return found->second;
+}
+
+std::string FakePlatform::readFile(const std::string& name, std::size_t maxBytes) {
+    return storedFile(name).substr(0, maxBytes);
+}
+
+void FakePlatform::readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) {
+    std::string_view bytes = storedFile(name);
+    for (std::size_t at = 0; at < bytes.size(); at += pieceSize)
+        take(bytes.substr(at, pieceSize));
 }
 
 void FakePlatform::replaceFile(const std::string& name, const std::string& bytes) {

@@ -55,6 +55,7 @@ public:
 
     bool fileExists(const std::string& name) override { return files.count(path(name)) > 0; }
     std::string readFile(const std::string& name, std::size_t maxBytes) override;
+    void readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) override;
     void replaceFile(const std::string& name, const std::string& bytes) override;
     std::string executablePath() override { return exePath; }
     bool folderWritable(const std::string& folder) override { return !readOnlyFolders.count(folder); }
@@ -97,8 +98,11 @@ public:
     // Where relative names resolve: "" or a folder ending in "/"; a chosen file makes its folder current.
     std::string folder;
     std::string path(const std::string& name) const { return name.starts_with('/') ? name : folder + name; }
+    // The stored bytes of a file that can be read; throws as reading a missing file does.
+    const std::string& storedFile(const std::string& name);
     std::map<std::string, std::string> files;
     std::set<std::string> unreadable;            // exist, but reading fails
+    std::size_t pieceSize = 5;                   // small, so that line ends fall across pieces
     std::set<std::string> unwritable;            // replacing fails, the old file left as it was
     std::map<std::string, PictureSize> pictures; // files that read as pictures
     std::string exePath = "/opt/qm7w/qm7w";

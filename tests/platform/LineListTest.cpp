@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/AppError.h"
+#include "platform/LineCutter.h"
 #include "platform/LineList.h"
 
 namespace {
@@ -25,6 +26,18 @@ TEST(LineList, SetTextCutsLinesByteForByte) {
         list.add("left over");
         list.setText(bytes);
         EXPECT_EQ(list.lines(), lines) << testing::PrintToString(std::string(bytes));
+        // The same lines from a text that arrives a byte at a time, each cut to two bytes when asked.
+        for (std::size_t keep : {std::string::npos, std::size_t{2}}) {
+            Lines cut;
+            LineCutter cutter([&](std::string_view line) { cut.emplace_back(line); }, keep);
+            for (char byte : bytes)
+                cutter.add(std::string_view(&byte, 1));
+            cutter.finish();
+            Lines expected = lines;
+            for (std::string& line : expected)
+                line = line.substr(0, keep);
+            EXPECT_EQ(cut, expected) << testing::PrintToString(std::string(bytes));
+        }
     }
 }
 

@@ -30,10 +30,11 @@ TEST(ResultsHistory, RowsReadTheFieldsAsTheTotalsDoAndShowQuestionMarksForTheRes
         {"2026/12/06", "?", "?", "?", "?", "?", "?", "?", "?", ""},
     };
     ResultsHistory history = ReadResultsHistory(drill.program);
-    ASSERT_EQ(history.rows.size(), std::size(expected));
-    for (std::size_t i = 0; i < history.rows.size(); ++i)
-        EXPECT_EQ(cells(history.rows[i]), expected[i]);
-    EXPECT_FALSE(history.rows[2].rateValue || history.rows[2].speedValue || history.rows[5].started);
+    std::vector<HistoryRow> rows = HistoryRowsOf(history, std::nullopt);
+    ASSERT_EQ(rows.size(), std::size(expected));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(cells(rows[i]), expected[i]);
+    EXPECT_FALSE(rows[2].rateValue || rows[2].speedValue || rows[5].started);
     EXPECT_TRUE(drill.platform.messages.empty() && history.problem.empty());
 }
 
@@ -56,9 +57,38 @@ TEST(ResultsHistory, DrillsComeMostRecentFirstAndChooseTheirRuns) {
     // A log that cannot be read: no runs and the reason, never a box.
     drill.platform.unreadable.insert(drill.logPath());
     history = ReadResultsHistory(drill.program);
-    EXPECT_TRUE(history.rows.empty() && history.drills.empty());
+    EXPECT_TRUE(history.runs == 0 && history.newest.empty() && history.drills.empty());
     EXPECT_EQ(history.problem, sjis("ﾌｧｲﾙ ") + drill.logPath() + sjis(" は開けません"));
     EXPECT_TRUE(drill.platform.messages.empty() && drill.platform.errors.empty());
+}
+
+// A log of any length: the newest runs of each drill and of all, the drills worked last, and how many
+// runs each view leaves out. Lines are kept only up to a length no base line reaches.
+TEST(ResultsHistory, ALongLogKeepsItsNewestRunsAndDrillsAndCountsTheRest) {
+    Drill drill;
+    const std::string head = "261206 005058-010203,600020023003020";
+    std::string log;
+    for (std::size_t i = 0; i <= HistoryDrillLimit; ++i) // one drill too many
+        log += head + "d" + std::to_string(i) + "\r\n";
+    for (std::size_t i = 0; i < HistoryRunLimit; ++i)
+        log += "261207 011000-011205," + std::to_string(100 + i % 900) + "020010000020d1\r\n";
+    log += head + std::string(2000, 'x') + "\r\n";
+    drill.platform.files[drill.logPath()] = log;
+    ResultsHistory history = ReadResultsHistory(drill.program);
+    ASSERT_EQ(history.drills.size(), HistoryDrillLimit);
+    EXPECT_EQ(history.drills[0].baseLine, std::string(1024 - head.size(), 'x'));
+    EXPECT_EQ(history.drills[1].baseLine + std::to_string(history.drills[1].runs), "d11001");
+    EXPECT_EQ(history.runs, static_cast<long long>(HistoryDrillLimit + HistoryRunLimit + 2));
+    std::vector<HistoryRow> rows = HistoryRowsOf(history, "d1");
+    ASSERT_EQ(rows.size(), HistoryRunLimit);
+    EXPECT_EQ(rows.front().date + rows.front().workTime + rows.back().workTime + rows.back().drill, "2026/12/07"
+                                                                                                    "1:40"
+                                                                                                    "3:19"
+                                                                                                    "d1");
+    EXPECT_EQ(RunsLeftOut(history, "d1"), 1);
+    EXPECT_EQ(HistoryRowsOf(history, std::nullopt).size(), HistoryRunLimit);
+    EXPECT_EQ(RunsLeftOut(history, std::nullopt), static_cast<long long>(HistoryDrillLimit + 2));
+    EXPECT_EQ(UnlistedRuns(history), 2); // d0 and d2, pushed out by d201 and the long one
 }
 
 } // namespace

@@ -189,7 +189,7 @@ TEST_F(MainWindow, KeysGoWhereTheFocusLetsThemAlsoWithShift) {
 // drill with the figures of each record, lines that name no drill after the drills; the date axis gives
 // the year when the runs cross one; the button brings the same window back, still on its drill.
 TEST_F(MainWindow, HistoryShowsTheChosenDrillsRunsAndFollowsFinishedOnes) {
-    platform.showResultsHistory(ResultsHistory{{}, {}, sjis("ﾌｧｲﾙ QM7Kekka.DAT は開けません")});
+    platform.showResultsHistory(ResultsHistory{{}, {}, 0, sjis("ﾌｧｲﾙ QM7Kekka.DAT は開けません")});
     ResultsHistoryWindow* shown = platform.resultsHistory();
     auto* note = historyPart<QLabel>("note");
     EXPECT_TRUE(note->isVisible());

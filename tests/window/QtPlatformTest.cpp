@@ -34,6 +34,14 @@ TEST_F(QtPlatformTest, ShiftJisNamesFindUtf8OrRawByteFiles) {
     EXPECT_FALSE(platform.fileExists("sub") || platform.fileExists(sjis("無い.txt")));
     EXPECT_THAT([&] { platform.readFile(sjis("無い.txt"), 100); },
                 ThrowsMessage<AppError>(sjis("ﾌｧｲﾙ 無い.txt は開けません")));
+    // Read in pieces, a long file arrives whole; a FIFO or a folder is refused at once.
+    std::string longText(200'000, 'x'), pieces;
+    folder.write("long.DAT", longText);
+    platform.readFileInPieces("long.DAT", [&](std::string_view piece) { pieces += piece; });
+    EXPECT_EQ(pieces, longText);
+    ASSERT_EQ(mkfifo("fifo.DAT", 0600), 0);
+    for (const char* refused : {"fifo.DAT", "sub"})
+        EXPECT_THROW(platform.readFileInPieces(refused, [](std::string_view) {}), AppError) << refused;
 }
 
 // Only regular files are read, never further than asked; neither a FIFO nor an endless device holds the

@@ -4,10 +4,12 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <vector>
 
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
@@ -164,6 +166,26 @@ std::string readLimitedLocalFile(const std::string& sjisName, std::size_t limit)
     if (bytes->size() > limit)
         throw AppError(TooLargeText(sjisName, limit));
     return std::move(*bytes);
+}
+
+bool readLocalFileInPieces(const std::string& localName, const std::function<void(std::string_view)>& take) {
+    int fd = ::open(localName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    // Closed also when `take` throws.
+    std::unique_ptr<int, void (*)(int*)> closer(&fd, [](int* open) { ::close(*open); });
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    std::vector<char> buffer(65536);
+    for (;;) {
+        ssize_t count = ::read(fd, buffer.data(), buffer.size());
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return count == 0;
+        take(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
+    }
 }
 
 bool replaceLocalFile(const std::string& linkName, std::string_view bytes) {

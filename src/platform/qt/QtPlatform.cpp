@@ -66,6 +66,11 @@ std::int32_t QtPlatform::randomBelow(std::int32_t range) {
     return std::uniform_int_distribution<std::int32_t>(0, range - 1)(m_random);
 }
 
+void QtPlatform::readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) {
+    if (!readLocalFileInPieces(localFileName(name), take))
+        throw AppError(CannotOpenText(name));
+}
+
 void QtPlatform::replaceFile(const std::string& name, const std::string& bytes) {
     if (!replaceLocalFile(localFileName(name), bytes))
         throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));

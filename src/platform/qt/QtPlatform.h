@@ -40,6 +40,7 @@ public:
     std::string currentFolder() override { return m_drillFiles.currentFolder(); }
     void setCurrentFolder(const std::string& folder) override { m_drillFiles.setCurrentFolder(folder); }
 
+    void readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) override;
     void replaceFile(const std::string& name, const std::string& bytes) override;
     std::string executablePath() override;
     bool folderWritable(const std::string& folder) override;

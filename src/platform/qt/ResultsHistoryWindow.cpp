@@ -116,11 +116,6 @@ ResultsHistoryWindow::ResultsHistoryWindow() {
 
 void ResultsHistoryWindow::setHistory(const ResultsHistory& history) {
     m_history = history;
-    if (!history.problem.empty())
-        m_note->setText(QStringLiteral("成績の記録を読めません: %1").arg(qtText(history.problem)));
-    else if (history.rows.empty())
-        m_note->setText(QStringLiteral("成績の記録はまだありません。"));
-    m_note->setVisible(!history.problem.empty() || history.rows.empty());
     fillDrills();
 }
 
@@ -135,7 +130,7 @@ void ResultsHistoryWindow::fillDrills() {
                 m_drills->addItem(named ? QStringLiteral("%1（%2回）").arg(qtText(drill.baseLine)).arg(drill.runs)
                                         : QStringLiteral("（読めない記録）（%1件）").arg(drill.runs),
                                   QByteArray::fromStdString(drill.baseLine));
-    m_drills->addItem(QStringLiteral("すべて（%1回）").arg(m_history.rows.size()), AllDrills);
+    m_drills->addItem(QStringLiteral("すべて（%1回）").arg(m_history.runs), AllDrills);
     // The same drill as before, or else the one worked last.
     int index = chosen.isValid() ? m_drills->findData(chosen) : -1;
     m_drills->setCurrentIndex(std::max(index, 0));
@@ -149,8 +144,24 @@ void ResultsHistoryWindow::showChosenRuns() {
     if (!all)
         baseLine = chosen.toByteArray().toStdString();
     std::vector<HistoryRow> rows = HistoryRowsOf(m_history, baseLine);
+    showNote(rows.size(), RunsLeftOut(m_history, baseLine));
     showChart(rows);
     showTable(rows, all);
+}
+
+void ResultsHistoryWindow::showNote(std::size_t shown, long long leftOut) {
+    QStringList note;
+    if (!m_history.problem.empty())
+        note << QStringLiteral("成績の記録を読めません: %1").arg(qtText(m_history.problem));
+    else if (m_history.runs == 0)
+        note << QStringLiteral("成績の記録はまだありません。");
+    if (leftOut > 0)
+        note
+            << QStringLiteral("新しい%1回を表示しています（それより古い%2回は表示しません）。").arg(shown).arg(leftOut);
+    if (long long unlisted = UnlistedRuns(m_history))
+        note << QStringLiteral("一覧にない古い問題の記録が%1回あります（「すべて」に含まれます）。").arg(unlisted);
+    m_note->setText(note.join(QLatin1Char('\n')));
+    m_note->setVisible(!note.isEmpty());
 }
 
 void ResultsHistoryWindow::showChart(const std::vector<HistoryRow>& rows) {

@@ -22,6 +22,8 @@ public:
 private:
     void fillDrills();
     void showChosenRuns();
+    // Why there are no runs, or how many the rows leave out.
+    void showNote(std::size_t shown, long long leftOut);
     void showChart(const std::vector<HistoryRow>& rows);
     void showTable(const std::vector<HistoryRow>& rows, bool withDrill);
 
