@@ -20,7 +20,7 @@ inline std::string sjis(std::string_view utf8) {
 }
 
 // A lead byte of a double-byte character.
-inline bool isLeadByte(unsigned char byte) {
+constexpr bool isLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 

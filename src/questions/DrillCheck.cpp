@@ -8,6 +8,7 @@
 #include "app/Program.h"
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
 #include "platform/TextDecoding.h"
 #include "questions/ChoicesLine.h"
 #include "questions/DbcsPos.h"
