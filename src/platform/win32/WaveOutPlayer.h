@@ -1,8 +1,10 @@
 #pragma once
+// The multimedia header needs the types of windows.h before it.
+#include <windows.h>
+
 #include <functional>
 #include <mmsystem.h>
 #include <string>
-#include <windows.h>
 
 #include "platform/SoundPlayer.h"
 
