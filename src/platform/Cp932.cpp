@@ -1,104 +1,65 @@
 #include "platform/Cp932.h"
 
 #include <array>
-#include <cerrno>
 #include <cstdint>
-#include <iconv.h>
-#include <memory>
 #include <optional>
-#include <stdexcept>
 
+#include "platform/Cp932Table.h"
 #include "platform/Utf8.h"
 
 namespace {
 
-class Converter {
-public:
-    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {
-        if (m_cd == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("iconv cannot convert between CP932 and UTF-8");
-    }
-    ~Converter() { iconv_close(m_cd); }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+constexpr char32_t Replacement = 0xFFFD;
+constexpr std::size_t TrailBytes = 0xFC - 0x40 + 1;
 
-    // Converts as much as possible; returns the number of input bytes left unconverted.
-    // `stoppedOnBadInput` tells whether the stop was an undecodable sequence rather than a cut-off one.
-    std::size_t convert(std::string_view& in, std::string& out, bool& stoppedOnBadInput) {
-        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        char* inPtr = const_cast<char*>(in.data());
-        std::size_t inLeft = in.size();
-        char buffer[1024];
-        stoppedOnBadInput = false;
-        while (inLeft > 0) {
-            char* outPtr = buffer;
-            std::size_t outLeft = sizeof buffer;
-            std::size_t rc = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
-            out.append(buffer, outPtr);
-            if (rc != static_cast<std::size_t>(-1))
-                continue;
-            if (errno == E2BIG)
-                continue;
-            stoppedOnBadInput = errno == EILSEQ;
-            break;
-        }
-        in.remove_prefix(in.size() - inLeft);
-        return inLeft;
-    }
-
-private:
-    iconv_t m_cd;
-};
-
-Converter& toUtf8() {
-    thread_local Converter converter("UTF-8", "CP932");
-    return converter;
+// The character of a byte that is no lead byte, or nothing.
+std::optional<char32_t> singleByteCharacter(unsigned char byte) {
+    if (byte < 0x80)
+        return byte;
+    if (byte >= 0xA1 && byte <= 0xDF)
+        return 0xFF61 + (byte - 0xA1);
+    return std::nullopt;
 }
 
-Converter& toCp932() {
-    thread_local Converter converter("CP932", "UTF-8");
-    return converter;
+constexpr std::size_t doubleByteIndex(unsigned lead, unsigned trail) {
+    return (lead < 0xE0 ? lead - 0x81 : lead - 0xE0 + 0x1F) * TrailBytes + trail - 0x40;
 }
 
-// The length of the character `text` starts with; 1 for a byte that starts no whole UTF-8 character,
-// so that the text after it is still converted.
-std::size_t utf8SequenceLength(std::string_view text) {
-    unsigned char lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    if (length > text.size())
-        return 1;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            return 1;
-    return length;
-}
-
-// CP932's code for each character of the Basic Multilingual Plane, 0 for none: iconv's own answer for
-// each, asked once (a few milliseconds). Converting a file run by run through iconv took longer than all
-// the rest of opening a drill.
+// CP932's code for each character of the Basic Multilingual Plane, 0 for none. The compiler makes it from the
+// double-byte table, so the program starts without building it.
 using Cp932Codes = std::array<std::uint16_t, 0x10000>;
 
-const Cp932Codes& cp932Codes() {
-    static const std::unique_ptr<const Cp932Codes> codes = [] {
-        auto table = std::make_unique<Cp932Codes>();
-        Converter converter("CP932", "UTF-8");
-        for (char32_t c = 0x80; c < 0x10000; ++c) {
-            if (c >= 0xD800 && c <= 0xDFFF)
-                continue;
-            std::string utf8;
-            appendUtf8(utf8, c);
-            std::string_view in = utf8;
-            std::string out;
-            bool bad = false;
-            if (converter.convert(in, out, bad) != 0)
-                continue;
-            // One or two bytes, the first in the high half.
-            for (unsigned char byte : out)
-                (*table)[c] = static_cast<std::uint16_t>((*table)[c] << 8 | byte);
-        }
-        return table;
-    }();
-    return *codes;
+constexpr Cp932Codes makeCp932Codes() {
+    Cp932Codes codes{};
+    for (unsigned lead = 0xFC; lead >= 0x81; --lead) {
+        if (!isLeadByte(static_cast<unsigned char>(lead)))
+            continue;
+        // From the last code to the first, so that the first code of a character wins.
+        for (unsigned trail = 0xFC; trail >= 0x40; --trail)
+            if (std::uint16_t c = Cp932DoubleBytes[doubleByteIndex(lead, trail)])
+                codes[c] = static_cast<std::uint16_t>(lead << 8 | trail);
+    }
+    for (unsigned byte = 0xA1; byte <= 0xDF; ++byte)
+        codes[0xFF61 + (byte - 0xA1)] = static_cast<std::uint16_t>(byte);
+    for (auto [c, code] : Cp932EncodingExceptions)
+        codes[c] = code;
+    return codes;
+}
+
+constexpr Cp932Codes Cp932CodeOf = makeCp932Codes();
+
+// How many bytes of `text`, which starts with no UTF-8 character CP932 has, become one "?": those of a whole
+// character, all of a character cut off at the end, else the first byte alone, so that the rest is still converted.
+std::size_t unconvertibleLength(std::string_view text) {
+    unsigned char lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    for (std::size_t i = 1; i < length; ++i) {
+        if (i == text.size())
+            return i;
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return 1;
+    }
+    return length;
 }
 
 } // namespace
@@ -106,15 +67,19 @@ const Cp932Codes& cp932Codes() {
 std::string decodeCp932(std::string_view sjis) {
     std::string out;
     out.reserve(sjis.size() * 3 / 2);
-    bool bad = false;
-    while (toUtf8().convert(sjis, out, bad) > 0) {
-        out += "\xEF\xBF\xBD"; // U+FFFD
-        // A bad double-byte pair is replaced as one character; a cut-off lead byte ends the text.
-        std::size_t skip = bad && sjis.size() >= 2 && isLeadByte(static_cast<unsigned char>(sjis[0])) &&
-                                   static_cast<unsigned char>(sjis[1]) >= 0x40
-                               ? 2
-                               : 1;
-        sjis.remove_prefix(bad ? skip : sjis.size());
+    for (std::size_t i = 0; i < sjis.size();) {
+        unsigned char byte = static_cast<unsigned char>(sjis[i]);
+        if (!isLeadByte(byte)) {
+            appendUtf8(out, singleByteCharacter(byte).value_or(Replacement));
+            ++i;
+            continue;
+        }
+        // A lead byte cut off at the end is one bad character.
+        unsigned char trail = i + 1 < sjis.size() ? static_cast<unsigned char>(sjis[i + 1]) : 0;
+        char32_t c = trail >= 0x40 && trail <= 0xFC ? Cp932DoubleBytes[doubleByteIndex(byte, trail)] : 0;
+        appendUtf8(out, c != 0 ? c : Replacement);
+        // A bad double-byte pair is replaced as one character; a byte that cannot follow a lead byte is kept.
+        i += trail >= 0x40 ? 2 : 1;
     }
     return out;
 }
@@ -122,16 +87,16 @@ std::string decodeCp932(std::string_view sjis) {
 std::string encodeCp932(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    bool bad = false;
-    while (toCp932().convert(utf8, out, bad) > 0) {
+    while (true) {
+        utf8.remove_prefix(encodeCp932Prefix(utf8, out));
+        if (utf8.empty())
+            return out;
         out += '?';
-        utf8.remove_prefix(bad ? utf8SequenceLength(utf8) : utf8.size());
+        utf8.remove_prefix(unconvertibleLength(utf8));
     }
-    return out;
 }
 
 std::size_t encodeCp932Prefix(std::string_view utf8, std::string& out) {
-    const Cp932Codes& codes = cp932Codes();
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
@@ -145,7 +110,7 @@ std::size_t encodeCp932Prefix(std::string_view utf8, std::string& out) {
         // Bytes that are no UTF-8 stop it, and so does a character CP932 lacks: all beyond the BMP.
         std::size_t length = 0;
         std::optional<char32_t> c = decodeUtf8(utf8.substr(pos), length);
-        std::uint16_t code = c && *c < codes.size() ? codes[*c] : 0;
+        std::uint16_t code = c && *c < Cp932CodeOf.size() ? Cp932CodeOf[*c] : 0;
         if (code == 0)
             break;
         if (code > 0xFF)

@@ -20,11 +20,11 @@ inline std::string sjis(std::string_view utf8) {
 }
 
 // A lead byte of a double-byte character.
-inline bool isLeadByte(unsigned char byte) {
+constexpr bool isLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
 // A byte that can follow a lead byte; ASCII punctuation such as "/" never can.
-inline bool isTrailByte(unsigned char byte) {
+constexpr bool isTrailByte(unsigned char byte) {
     return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
 }

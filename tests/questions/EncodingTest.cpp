@@ -1,27 +1,32 @@
 #include <gtest/gtest.h>
 
-#include <iconv.h>
 #include <tuple>
 
 #include "fake/Drill.h"
+#include "platform/Cp932.h"
 #include "platform/TextDecoding.h"
+#include "platform/Utf8.h"
 
 namespace {
 
 using enum TextEncoding;
 
 // UTF-8 text as a file saved in `encoding` would hold it.
-std::string encode(std::string text, TextEncoding encoding) {
-    const char* names[] = {"CP932", "UTF-8", "UTF-8", "UTF-16LE", "UTF-16BE"}; // in the order of TextEncoding
-    const char* boms[] = {"", "", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
-    auto i = static_cast<std::size_t>(encoding);
-    iconv_t cd = iconv_open(names[i], "UTF-8");
-    std::string out(text.size() * 4, '\0');
-    char *in = text.data(), *to = out.data();
-    std::size_t inLeft = text.size(), outLeft = out.size();
-    iconv(cd, &in, &inLeft, &to, &outLeft);
-    iconv_close(cd);
-    return boms[i] + out.substr(0, out.size() - outLeft);
+std::string encode(const std::string& text, TextEncoding encoding) {
+    if (encoding == ShiftJis)
+        return sjis(text);
+    if (encoding == Utf8 || encoding == Utf8Bom)
+        return (encoding == Utf8Bom ? "\xEF\xBB\xBF" : "") + text;
+    const bool littleEndian = encoding == Utf16LeBom;
+    std::string out = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (std::size_t i = 0, length = 0; i < text.size(); i += length) {
+        char32_t c = *decodeUtf8(std::string_view(text).substr(i), length);
+        // Beyond the BMP, a surrogate pair.
+        for (char32_t unit :
+             c < 0x10000 ? std::vector{c} : std::vector<char32_t>{0xD7C0 + (c >> 10), 0xDC00 + (c & 0x3FF)})
+            out += littleEndian ? std::string{char(unit), char(unit >> 8)} : std::string{char(unit >> 8), char(unit)};
+    }
+    return out;
 }
 
 TEST(Encoding, DetectedFromTheBytes) {
