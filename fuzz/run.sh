@@ -8,7 +8,7 @@ SECONDS_EACH=${1:-60}
 BUILD=build-fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQM7_FUZZ=ON -DQM7_WITH_QT=OFF || exit 1
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQM7_FUZZ=ON -DQM7_WITH_QT=OFF -DQM7_WERROR=ON || exit 1
 cmake --build "$BUILD" -j2 --target fuzz_open fuzz_run || exit 1
 
 FAILED=0

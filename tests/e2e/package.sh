@@ -2,15 +2,16 @@
 # The Debian package: built with cpack, checked with the desktop's own tools, unpacked into a scratch
 # root made read-only, and its program used by a learner whose home is a scratch folder.
 #
-#   tests/e2e/package.sh [build folder, default build]   (configures it with the prefix /usr)
+#   tests/e2e/package.sh [build folder, default build-package]   (configures it with the prefix /usr)
 set -uo pipefail
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)
 WORK=$(mktemp -d)
 source "$HERE/desktop.sh"
 
-BUILD=${1:-$ROOT/build}
-cmake -S "$ROOT" -B "$BUILD" -DCMAKE_INSTALL_PREFIX=/usr >/dev/null && cmake --build "$BUILD" -j2 &&
+BUILD=${1:-$ROOT/build-package}
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+    -DQM7_WERROR=ON >/dev/null && cmake --build "$BUILD" -j2 &&
     (cd "$BUILD" && rm -f qm7w_*.deb && cpack -G DEB >/dev/null) || { fail "cpack -G DEB makes the package" && finish; }
 VERSION=$(sed -nE 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
 DEB=$BUILD/qm7w_${VERSION}_$(dpkg --print-architecture).deb
