@@ -199,12 +199,8 @@ LRESULT ToolButtonView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
         if (GetCapture() != window())
             return 0;
-        ReleaseCapture();
-        if (m_down) {
-            setDown(false);
-            if (clicked)
-                clicked();
-        }
+        if (bool pressed = m_down; ReleaseCapture() && pressed && clicked)
+            clicked();
         return 0;
     case WM_CAPTURECHANGED:
         setDown(false);

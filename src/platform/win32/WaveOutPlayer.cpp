@@ -16,7 +16,11 @@ constexpr DWORD WaitMargin = 1000;
 [[noreturn]] void throwDeviceError(MMRESULT result) {
     wchar_t text[MAXERRORLENGTH] = {};
     waveOutGetErrorTextW(result, text, MAXERRORLENGTH);
-    throw AppError(sjisText(text));
+    // The error box puts its own "." after the text.
+    std::wstring message = text;
+    while (!message.empty() && (message.back() == L'。' || message.back() == L'.'))
+        message.pop_back();
+    throw AppError(sjisText(message));
 }
 
 } // namespace
