@@ -12,7 +12,7 @@ trap 'stop_program; stop_sound_server; wineserver -k 2>/dev/null; [[ -n $XVFB_PI
 
 BUILD=$(cd "${1:-build-win}" 2>/dev/null && pwd) && [[ -f $BUILD/src/platform/win32/qm7w.exe ]] ||
     { fail "a Windows build in ${1:-build-win} (src/platform/win32/qm7w.exe)" && finish; }
-for tool in Xvfb xdotool import convert wine localedef pulseaudio iconv; do
+for tool in Xvfb xdotool import convert setxkbmap wine localedef pulseaudio iconv; do
     command -v "$tool" >/dev/null || fail "the tool $tool is installed"
 done
 FAKETIME_LIB=$(compgen -G "/usr/lib/*/faketime/libfaketimeMT.so.1" | head -n 1) || fail "faketime is installed"
@@ -127,10 +127,11 @@ test_drill_check() {
 prepare_wine || fail "Wine and its Japanese locale are set up"
 # Every program gets a wave device, a silent one.
 if ((FAILED == 0)) && start_screen && start_sound_server "$WORK/sound"; then
-    for test in ${WINE_TESTS:-test_full_run test_refused_file test_exit_button test_japanese_folders}; do
+    for test in ${WINE_TESTS:-test_full_run test_refused_file test_exit_button test_shift_digits test_japanese_folders}; do
         "$test"
         stop_program
     done
+
 else
     fail "Xvfb and a sound server start"
 fi
