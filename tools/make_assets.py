@@ -456,6 +456,30 @@ def write_png(name, pixels, palette):
         out.write(png)
 
 
+def write_ico(name, pixels, palette):
+    """A Windows icon of one 16-colour picture: a BMP without its file header, of twice the height, whose
+    colours are followed by a 1-bit mask in which colour 0 is see-through."""
+    height = len(pixels)
+    width = len(pixels[0])
+    colours = (palette + [(0, 0, 0)] * 16)[:16]
+    xor = bytearray()
+    for row in reversed(pixels):
+        line = bytearray(row[x] << 4 | (row[x + 1] if x + 1 < width else 0) for x in range(0, width, 2))
+        xor += line + bytes(-len(line) % 4)
+    mask = bytearray()
+    for row in reversed(pixels):
+        bits = 0
+        for x in range(width):
+            bits = bits << 1 | (1 if row[x] == 0 else 0)
+        line = bits.to_bytes((width + 7) // 8, "big")
+        mask += line + bytes(-len(line) % 4)
+    image = struct.pack("<IiiHHIIiiII", 40, width, 2 * height, 1, 4, 0, len(xor) + len(mask), 0, 0, 16, 0)
+    image += b"".join(bytes((b, g, r, 0)) for r, g, b in colours) + xor + mask
+    header = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", width, height, 16, 0, 1, 4, len(image), 22)
+    with open(os.path.join(ASSETS, name), "wb") as out:
+        out.write(header + image)
+
+
 # --- scalable icons for the desktop ----------------------------------------------------------------
 # Each icon is a list of shapes on a 32-unit square, drawn in order; the same list gives the SVG and
 # the PNG of every size, so they always look alike.
@@ -611,6 +635,7 @@ def main():
     write_bmp("sound.bmp", sound_strip(), 4)
     write_bmp("history.bmp", history_chart(), 4)
     write_png("qm7w.png", icon(), ICON_PALETTE)
+    write_ico("qm7w.ico", icon(), ICON_PALETTE)
     write_desktop_icons()
 
 

@@ -1,0 +1,43 @@
+#pragma once
+#include <map>
+#include <optional>
+#include <string>
+#include <windows.h>
+
+#include "platform/Platform.h"
+
+// Files on Windows: every name through the wide functions, every file in binary, the results log
+// replaced atomically and locked across read, add and replace. Names are Shift-JIS with "/" between
+// folders; failures are thrown as AppError.
+class Win32Files {
+public:
+    Win32Files() = default;
+    ~Win32Files();
+    Win32Files(const Win32Files&) = delete;
+    Win32Files& operator=(const Win32Files&) = delete;
+
+    bool fileExists(const std::string& name);
+    std::string readFile(const std::string& name);
+    // Writes a temporary file beside the target, flushes it to the disk and moves it over the target.
+    void replaceFile(const std::string& name, const std::string& bytes);
+    std::string executablePath();
+    // A folder under Program Files counts as read-only: it is for installed programs, never for a
+    // learner's records, even when an administrator could write there.
+    bool folderWritable(const std::string& folder);
+    void makeFolders(const std::string& folder);
+    std::optional<std::string> environmentFolder(const std::string& variable);
+    bool lockFile(const std::string& name);
+    void unlockFile(const std::string& name);
+    std::optional<PictureSize> pictureSize(const std::string& name);
+    // Given back as the file system spells it, so a name Shift-JIS cannot hold goes back whole.
+    std::string currentFolder();
+    void setCurrentFolder(const std::string& folder);
+    // A file named on the command line as the open dialog would give it: its full name, its folder made
+    // the current folder when there is one.
+    std::string enterFolderOf(const std::string& name);
+    // %APPDATA%/qm7w/, which follows the learner's profile on a school network; nothing when unknown.
+    std::optional<std::string> learnerDataFolder();
+
+private:
+    std::map<std::string, HANDLE> m_locks; // file name -> handle of its lock file
+};

@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# End-to-end tests of the Windows program: the real qm7w.exe under Wine on a virtual screen, driven only
+# by clicks and key presses as run.sh drives the Linux one, with the same tests where they apply.
+# Builds nothing: wine_tests.sh [Windows build folder, default build-win]
+set -uo pipefail
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+ROOT=$(cd "$HERE/../.." && pwd)
+WORK=$(mktemp -d)
+source "$HERE/desktop.sh"
+source "$HERE/window_tests.sh"
+trap 'stop_program; stop_sound_server; wineserver -k 2>/dev/null; [[ -n $XVFB_PID ]] && kill $XVFB_PID; rm -rf "$WORK"' EXIT
+
+BUILD=$(cd "${1:-build-win}" 2>/dev/null && pwd) && [[ -f $BUILD/src/platform/win32/qm7w.exe ]] ||
+    { fail "a Windows build in ${1:-build-win} (src/platform/win32/qm7w.exe)" && finish; }
+for tool in Xvfb xdotool import convert setxkbmap wine localedef pulseaudio iconv; do
+    command -v "$tool" >/dev/null || fail "the tool $tool is installed"
+done
+FAKETIME_LIB=$(compgen -G "/usr/lib/*/faketime/libfaketimeMT.so.1" | head -n 1) || fail "faketime is installed"
+((FAILED == 0)) || finish
+
+# A Wine of the build folder's own. Its code page is 932 under a Japanese locale, made without root like
+# the comma locale of the core tests. Without a window manager Wine must draw the frames itself, or each
+# close waits about 2 s and a modal box takes the keyboard focus away for good.
+# The locale is Wine's alone: the checks of this script read bytes.
+export WINEPREFIX=$BUILD/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+WINE_LOCALE=(LOCPATH="$BUILD/locale" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8)
+wine() { env "${WINE_LOCALE[@]}" wine "$@"; }
+prepare_wine() {
+    mkdir -p "$BUILD/locale"
+    [[ -f $BUILD/locale/ja_JP.UTF-8/LC_CTYPE ]] || localedef -c -i ja_JP -f UTF-8 "$BUILD/locale/ja_JP.UTF-8" || return
+    if [[ ! -f $WINEPREFIX/qm7w-ready ]]; then
+        wine wineboot -i && wineserver -w && wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
+            wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f &&
+            cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" &&
+            touch "$WINEPREFIX/qm7w-ready" || return
+    fi >/dev/null 2>&1
+}
+
+# Wine draws the frame inside the X window: the client area lies this far in.
+CLIENT_LEFT=0 CLIENT_TOP=0
+window_up() {
+    wait_for 20 find_window Mn1 >/dev/null && W=$(find_window Mn1) || return
+    local WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$W" | grep -E '^(WIDTH|HEIGHT)=')"
+    CLIENT_LEFT=$(((WIDTH - 646) / 2)) CLIENT_TOP=$((HEIGHT - 408 - (WIDTH - 646) / 2))
+}
+click() { xdotool mousemove --window "$W" $(($1 + CLIENT_LEFT)) $(($2 + CLIENT_TOP)) click 1; }
+window_pixels() { timeout 10 import -window "$W" png:- 2>/dev/null; }
+region() {
+    window_pixels | convert png:- -crop "${2}x$3+$(($4 + CLIENT_LEFT))+$(($5 + CLIENT_TOP))" +repage -format "$1" info:-
+}
+kakunin_is() {
+    [[ $(window_pixels | convert png:- -crop "1x1+$((600 + CLIENT_LEFT))+$((194 + CLIENT_TOP))" -depth 8 txt:- |
+        sed -nE 's/^0,0: *\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/p') == "$1" ]]
+}
+# Wine draws text without smoothing: a label with text has two colours.
+hint_shown() { (($(region %k 300 13 138 363) > 1)); }
+windows_name() { echo "Z:${1//\//\\}"; }
+
+# Starts a copy of the program in folder $1, where it keeps its results log; with $2 ("2026-12-06
+# 00:50:58") its clock starts at that local time; further arguments go to the program.
+start_program() {
+    local environment=() offset
+    if [[ -n ${2:-} ]]; then
+        # Wine's server measures its waits on the same clock as the program, so both run at the same offset;
+        # file times stay true, or Wine would find its set-up out of date and make it again.
+        offset=$(($(date -d "$2" +%s) - $(date +%s)))
+        environment+=(LD_PRELOAD="$FAKETIME_LIB" NO_FAKE_STAT=1 FAKETIME="$( ((offset < 0)) || echo +)$offset")
+    fi
+    wineserver -k 2>/dev/null
+    wineserver -w
+    env "${environment[@]}" wineserver -p
+    mkdir -p "$1" && cp "$BUILD"/src/platform/win32/{qm7w.exe,pinpon.wav,buzz.wav,Qm7wh.hlp} "$1/"
+    (cd "$1" && exec env "${WINE_LOCALE[@]}" "${environment[@]}" wine ./qm7w.exe "${@:3}" >"$WORK/program.out" 2>&1) &
+    APP_PID=$!
+    window_up || { tail -n 3 "$WORK/program.out" >&2 && false; }
+}
+
+# Opens drill $2 through the open button and the dialog, its name typed as a Windows name.
+start_drill() {
+    start_program "$1" "${3:-}" && click "${OPEN_BUTTON[@]}" && wait_for 10 find_window "$OPEN_DIALOG" >/dev/null &&
+        timeout 10 xdotool windowfocus --sync "$(find_window "$OPEN_DIALOG")" type --delay 5 "$(windows_name "$2")" &&
+        xdotool key Return && wait_for 5 no_window "$OPEN_DIALOG"
+}
+
+# A run left by the exit button writes no record: the log stays byte for byte.
+test_exit_button() {
+    local t="exit button" folder=$WORK/exit
+    mkdir -p "$folder"
+    printf '%s\r\n' One one /R "I ___ a ___." "#am#student#is" "1 2" >"$WORK/one.m7"
+    printf '%s\r\n' "261205 101010-102010,600020023003020abc" >"$folder/QM7Kekka.DAT"
+    cp "$folder/QM7Kekka.DAT" "$WORK/log-before"
+    start_program "$folder" "" "$(windows_name "$WORK/one.m7")" && first_question && answer 1 &&
+        wait_for 5 kakunin_is "$GREEN" && click "${EXIT_BUTTON[@]}"
+    check "$t: the program ends with status 0" ended_well 10
+    check "$t: the log is left byte for byte, no temporary or lock file" \
+        eval 'cmp -s "$folder/QM7Kekka.DAT" "$WORK/log-before" && [[ $(ls "$folder" | grep -c DAT) == 1 ]]'
+}
+
+# A drill "表.m7" (0x95 0x5C) in a folder "ソフト" (0x83 0x5C ...), the program there too, opened from the
+# command line: its picture and translation, named with 表 too, show, and its record lands in the folder.
+test_japanese_folders() {
+    local t="表.m7 in ソフト" folder=$WORK/ソフト
+    mkdir -p "$folder"
+    printf '%s\r\n' 表 hyou /G表 /Y表jp.txt /R "I ___ a student." "#am#is" 1 | iconv -t CP932 >"$folder/表.m7"
+    printf '%s\r\n' hyou "私は学生です。" | iconv -t CP932 >"$folder/表jp.txt"
+    cp "$ROOT/samples/katachi01.bmp" "$folder/表01.bmp"
+    start_program "$folder" "$CLOCK" "$(windows_name "$folder/表.m7")" && first_question ||
+        { fail "$t: the drill opens from the command line" && return; }
+    check "$t: the picture shows" eval '(($(region %k 100 80 512 220) > 1))'
+    click "${HINT_BUTTON[@]}"
+    check "$t: Hint shows the translation line" wait_for 5 hint_shown
+    press 1
+    check "$t: the run ends; its record is in the folder" eval 'close_box 20 && appended_one \
+        "$folder/QM7Kekka.DAT" /dev/null "261206 005[0-9]{3}-[0-9]{6},[0-9]{3}001001000001hyou"'
+}
+
+# The drill check needs no window: its report reaches a pipe in UTF-8, and its status tells.
+test_drill_check() {
+    local out
+    out=$(cd "$ROOT/samples" && wine "$BUILD/src/platform/win32/qm7w.exe" --check directives.m7 joshi.m7 2>/dev/null)
+    expect_eq "drill check: samples (status, UTF-8 ones)" "$?:$(grep -c '^文字コード: UTF-8' <<<"$out")" 0:1
+    wine "$BUILD/src/platform/win32/qm7w.exe" --check "$(windows_name "$WORK/missing.m7")" >/dev/null 2>&1
+    expect_eq "drill check: a file that would not open makes the status 1" "$?" 1
+}
+
+prepare_wine || fail "Wine and its Japanese locale are set up"
+# Every program gets a wave device, a silent one.
+if ((FAILED == 0)) && start_screen && start_sound_server "$WORK/sound"; then
+    for test in ${WINE_TESTS:-test_full_run test_refused_file test_exit_button test_shift_digits test_japanese_folders}; do
+        "$test"
+        stop_program
+    done
+
+else
+    fail "Xvfb and a sound server start"
+fi
+test_drill_check
+finish

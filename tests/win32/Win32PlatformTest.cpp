@@ -1,0 +1,100 @@
+// The Windows platform under Wine: positions in the question text box, wave files, and files whose
+// Shift-JIS names hold 0x5C as a second byte.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/AppError.h"
+#include "platform/Cp932.h"
+#include "platform/win32/EditPosition.h"
+#include "platform/win32/FileNames.h"
+#include "platform/win32/WaveFile.h"
+#include "platform/win32/Win32Files.h"
+
+namespace {
+
+TEST(EditPosition, CountsCharactersAndBothBytesOfALineEnd) {
+    const std::tuple<std::string_view, int, int> cases[] = {
+        {"abc", 2, 2},
+        {"ab\r\ncd", 5, 5},         // CR and LF are two positions, unlike in the Qt window
+        {"\x95\x5Cx", 2, 1},        // 表: one character, its second byte a backslash
+        {"\x95\x5Cx", 1, 1},        // inside a character counts it as passed
+        {"\x95\x31x", 2, 2},        // a lead byte before a byte below 0x40 is a character of its own
+        {"a\x95", 2, 2},            // a lead byte cut off at the end
+        {"\x83\x5C\r\n\xB1", 5, 4}, // ソ, CR LF, half-width katakana
+    };
+    for (const auto& [text, offset, position] : cases)
+        EXPECT_EQ(editPosition(text, offset), position) << testing::PrintToString(std::string(text)) << " " << offset;
+}
+
+std::string chunk(std::string_view id, std::string body) {
+    std::string size(4, '\0');
+    for (std::size_t i = 0; i < 4; ++i)
+        size[i] = static_cast<char>(body.size() >> (8 * i));
+    return std::string(id) + size + body + (body.size() % 2 ? std::string(1, '\0') : "");
+}
+
+TEST(WaveFile, FindsFormatAndSamplesOrRefuses) {
+    const std::string format(16, 'f');
+    const std::string riff = "RIFF....WAVE";
+    // Chunks of odd length are padded; a samples chunk cut off is taken as far as it goes.
+    std::string wave = riff + chunk("LIST", "odd") + chunk("fmt ", format) + chunk("data", "samples");
+    std::optional<WaveFile> parsed = parseWaveFile(wave);
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->format, format);
+    EXPECT_EQ(parsed->samples, "samples");
+    std::string cut = riff + chunk("fmt ", format) + chunk("data", "samples").substr(0, 11);
+    EXPECT_EQ(parseWaveFile(cut)->samples, "sam");
+
+    for (const std::string& refused : {std::string("RIFF....AVI "), riff + chunk("data", "x"),
+                                       riff + chunk("fmt ", "short") + chunk("data", "x"), std::string("RIFF")})
+        EXPECT_FALSE(parseWaveFile(refused)) << testing::PrintToString(refused);
+}
+
+// A fresh folder "ソフト" in the temporary folder, as the core names it.
+std::string softwareFolder() {
+    wchar_t temporary[MAX_PATH + 1] = {};
+    std::wstring folder(temporary, GetTempPathW(MAX_PATH + 1, temporary));
+    return coreFileName(folder) + sjis("ソフト") + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(GetTickCount()) + "/";
+}
+
+TEST(Win32Files, ReplacesReadsAndLocksFilesWithBackslashSecondBytes) {
+    Win32Files files;
+    const std::string folder = softwareFolder();
+    files.makeFolders(folder + sjis("表"));
+    const std::string log = folder + sjis("表/") + "QM7Kekka.DAT";
+    EXPECT_TRUE(files.folderWritable(folder + sjis("表")));
+    EXPECT_FALSE(files.fileExists(log));
+    EXPECT_THROW(files.readFile(log), AppError);
+
+    // Binary both ways: CR LF, lone LF, NUL and a 0x5C second byte stay as they are.
+    const std::string bytes("a\r\nb\n\0\x95\x5C\r\n", 10);
+    files.replaceFile(log, "old");
+    files.replaceFile(log, bytes);
+    EXPECT_EQ(files.readFile(log), bytes);
+
+    // The lock's holder removes what killed writers left; the lock file goes with the last holder.
+    files.replaceFile(log + ".writing-abcdef", "left by a killed writer");
+    ASSERT_TRUE(files.lockFile(log));
+    EXPECT_FALSE(files.fileExists(log + ".writing-abcdef"));
+    files.replaceFile(log, bytes + "more");
+    files.unlockFile(log);
+    EXPECT_FALSE(files.fileExists(log + ".lock"));
+    EXPECT_EQ(files.readFile(log), bytes + "more");
+}
+
+TEST(Win32Files, KeepsLearnersRecordsOutOfProgramFiles) {
+    Win32Files files;
+    const std::string installed = "C:/Program Files/qm7w-test";
+    files.makeFolders(installed); // which root may do under Wine, as an administrator on Windows
+    EXPECT_FALSE(files.folderWritable(installed));
+    EXPECT_FALSE(files.folderWritable(softwareFolder() + "missing"));
+    std::optional<std::string> data = files.learnerDataFolder();
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->substr(data->size() - 6), "/qm7w/");
+    std::string program = files.executablePath();
+    EXPECT_EQ(program.substr(program.size() - 4), ".exe");
+    EXPECT_EQ(program.find('\\'), std::string::npos);
+}
+
+} // namespace
