@@ -2,7 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
-#include "platform/Platform.h"
+#include "platform/DrillFiles.h"
 
 std::string CannotOpenText(const std::string& name) {
     return sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません");
@@ -16,8 +16,8 @@ std::string OutOfMemoryText() {
     return sjis("メモリが足りません");
 }
 
-std::string readLimitedFile(Platform& platform, const std::string& name, std::size_t limit) {
-    std::string bytes = platform.readFile(name, limit + 1);
+std::string readLimitedFile(DrillFiles& files, const std::string& name, std::size_t limit) {
+    std::string bytes = files.readFile(name, limit + 1);
     if (bytes.size() > limit)
         throw AppError(TooLargeText(name, limit));
     return bytes;

@@ -65,13 +65,14 @@ TEST(Win32Files, ReplacesReadsAndLocksFilesWithBackslashSecondBytes) {
     const std::string log = folder + sjis("表/") + "QM7Kekka.DAT";
     EXPECT_TRUE(files.folderWritable(folder + sjis("表")));
     EXPECT_FALSE(files.fileExists(log));
-    EXPECT_THROW(files.readFile(log), AppError);
+    EXPECT_THROW(files.readFile(log, 100), AppError);
 
     // Binary both ways: CR LF, lone LF, NUL and a 0x5C second byte stay as they are.
     const std::string bytes("a\r\nb\n\0\x95\x5C\r\n", 10);
     files.replaceFile(log, "old");
     files.replaceFile(log, bytes);
-    EXPECT_EQ(files.readFile(log), bytes);
+    EXPECT_EQ(files.readFile(log, 100), bytes);
+    EXPECT_EQ(files.readFile(log, 3), bytes.substr(0, 3));
 
     // The lock's holder removes what killed writers left; the lock file goes with the last holder.
     files.replaceFile(log + ".writing-abcdef", "left by a killed writer");
@@ -80,7 +81,7 @@ TEST(Win32Files, ReplacesReadsAndLocksFilesWithBackslashSecondBytes) {
     files.replaceFile(log, bytes + "more");
     files.unlockFile(log);
     EXPECT_FALSE(files.fileExists(log + ".lock"));
-    EXPECT_EQ(files.readFile(log), bytes + "more");
+    EXPECT_EQ(files.readFile(log, 100), bytes + "more");
 }
 
 TEST(Win32Files, KeepsLearnersRecordsOutOfProgramFiles) {

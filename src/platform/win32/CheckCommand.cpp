@@ -1,18 +1,18 @@
 #include "platform/win32/CheckCommand.h"
 
 #include "platform/win32/ConsoleOutput.h"
-#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Files.h"
 #include "questions/DrillCheck.h"
 
 int runDrillCheck(const std::vector<std::string>& files) {
-    // Only the platform's files are used: no window is made and no sound device opened.
-    Win32Platform platform;
-    const std::string start = platform.currentFolder();
+    // Files alone: no window is made and no sound device opened.
+    Win32Files drillFiles;
+    const std::string start = drillFiles.currentFolder();
     bool allOpen = true;
     for (const std::string& file : files) {
         // Companion files are found in the drill's folder, as after choosing it in the open dialog.
-        DrillCheck check = CheckDrill(platform, platform.files().enterFolderOf(file), file);
-        platform.setCurrentFolder(start);
+        DrillCheck check = CheckDrill(drillFiles, drillFiles.enterFolderOf(file), file);
+        drillFiles.setCurrentFolder(start);
         writeOutput(check.report);
         allOpen = allOpen && check.opens;
     }

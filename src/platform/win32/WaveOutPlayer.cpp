@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/AppError.h"
+#include "platform/Limits.h"
 #include "platform/Cp932.h"
 #include "platform/win32/WaveFile.h"
 #include "platform/win32/WideText.h"
@@ -35,7 +36,7 @@ WaveOutPlayer::~WaveOutPlayer() {
 
 void WaveOutPlayer::open() {
     close();
-    std::string file = m_files.readFile(m_fileName);
+    std::string file = readLimitedFile(m_files, m_fileName, MediaFileLimit);
     std::optional<WaveFile> wave = parseWaveFile(file);
     if (!wave)
         throw AppError(sjis("ﾌｧｲﾙ ") + m_fileName + sjis(" は WAVE 形式ではありません"));

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "platform/AppError.h"
+#include "platform/Limits.h"
 #include "platform/Cp932.h"
 #include "platform/win32/FileNames.h"
 #include "platform/win32/WideText.h"
@@ -73,7 +74,7 @@ std::optional<std::string> Win32Dialogs::chooseFile(const std::string& filter, c
 void Win32Dialogs::showHelpContents(const std::string& helpFile) {
     std::string html;
     try {
-        html = m_files.readFile(helpFile);
+        html = readLimitedFile(m_files, helpFile, DrillFileLimit);
     } catch (const AppError&) {
         messageBox(sjis("ヘルプファイル ") + helpFile + sjis(" を読めません。"));
         return;
@@ -95,9 +96,10 @@ void Win32Dialogs::showResultsHistory(const ResultsHistory& history) {
         return;
     }
     std::string text = sjis("日付  開始  学習時間  正解率  分速  問題");
-    std::size_t first = history.rows.size() > HistoryRowsShown ? history.rows.size() - HistoryRowsShown : 0;
-    for (std::size_t i = first; i < history.rows.size(); ++i) {
-        const HistoryRow& row = history.rows[i];
+    std::vector<HistoryRow> rows = HistoryRowsOf(history, std::nullopt);
+    std::size_t first = rows.size() > HistoryRowsShown ? rows.size() - HistoryRowsShown : 0;
+    for (std::size_t i = first; i < rows.size(); ++i) {
+        const HistoryRow& row = rows[i];
         text += "\n" + row.date + "  " + row.start + "  " + row.workTime + "  " + row.rate + "%  " + row.speed + "  " +
                 row.drill;
     }

@@ -4,6 +4,8 @@
 
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
+#include "platform/win32/WaveFile.h"
 #include "platform/win32/FileNames.h"
 #include "platform/win32/WideText.h"
 
@@ -140,19 +142,35 @@ bool Win32Files::fileExists(const std::string& name) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::string Win32Files::readFile(const std::string& name) {
+std::string Win32Files::readFile(const std::string& name, std::size_t maxBytes) {
+    std::string bytes;
+    readPieces(name, [&](std::string_view piece) {
+        bytes.append(piece.substr(0, maxBytes - bytes.size()));
+        return bytes.size() < maxBytes;
+    });
+    return bytes;
+}
+
+void Win32Files::readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) {
+    readPieces(name, [&](std::string_view piece) {
+        take(piece);
+        return true;
+    });
+}
+
+void Win32Files::readPieces(const std::string& name, const std::function<bool(std::string_view)>& take) {
     Handle file(CreateFileW(wideFileName(name).c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
-    std::string bytes;
-    char buffer[65536];
-    DWORD count = 0;
-    while (file.valid() && ReadFile(file.get(), buffer, sizeof buffer, &count, nullptr)) {
-        if (count == 0)
-            return bytes;
-        bytes.append(buffer, count);
+    // A pipe or a device could make the read wait for ever or never end.
+    if (file.valid() && GetFileType(file.get()) == FILE_TYPE_DISK) {
+        std::string buffer(65536, '\0');
+        DWORD count = 0;
+        while (ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr))
+            if (count == 0 || !take(std::string_view(buffer.data(), count)))
+                return;
     }
-    throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません"));
+    throw AppError(CannotOpenText(name));
 }
 
 void Win32Files::replaceFile(const std::string& name, const std::string& bytes) {
@@ -249,6 +267,8 @@ void Win32Files::unlockFile(const std::string& name) {
 }
 
 std::optional<PictureSize> Win32Files::pictureSize(const std::string& name) {
+    // Read as any file first, so a pipe, a device or a huge file is refused before the loader sees it.
+    readLimitedFile(*this, name, MediaFileLimit);
     auto picture = static_cast<HBITMAP>(
         LoadImageW(nullptr, wideFileName(name).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     if (picture == nullptr)
@@ -257,6 +277,16 @@ std::optional<PictureSize> Win32Files::pictureSize(const std::string& name) {
     GetObjectW(picture, sizeof info, &info);
     DeleteObject(picture);
     return PictureSize{info.bmWidth, info.bmHeight};
+}
+
+std::optional<std::string> Win32Files::soundProblem(const std::string& name) {
+    try {
+        if (!parseWaveFile(readLimitedFile(*this, name, MediaFileLimit)))
+            return sjis("ﾌｧｲﾙ ") + name + sjis(" は WAVE 形式ではありません");
+        return std::nullopt;
+    } catch (const AppError& unreadable) {
+        return unreadable.what();
+    }
 }
 
 std::string Win32Files::currentFolder() {

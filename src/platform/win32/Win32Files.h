@@ -1,7 +1,9 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <windows.h>
 
 #include "platform/Platform.h"
@@ -9,15 +11,17 @@
 // Files on Windows: every name through the wide functions, every file in binary, the results log
 // replaced atomically and locked across read, add and replace. Names are Shift-JIS with "/" between
 // folders; failures are thrown as AppError.
-class Win32Files {
+class Win32Files : public DrillFiles {
 public:
     Win32Files() = default;
     ~Win32Files();
     Win32Files(const Win32Files&) = delete;
     Win32Files& operator=(const Win32Files&) = delete;
 
-    bool fileExists(const std::string& name);
-    std::string readFile(const std::string& name);
+    bool fileExists(const std::string& name) override;
+    // Only a file on a disk is read: a pipe, a console or a device cannot be opened.
+    std::string readFile(const std::string& name, std::size_t maxBytes) override;
+    void readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take);
     // Writes a temporary file beside the target, flushes it to the disk and moves it over the target.
     void replaceFile(const std::string& name, const std::string& bytes);
     std::string executablePath();
@@ -28,10 +32,11 @@ public:
     std::optional<std::string> environmentFolder(const std::string& variable);
     bool lockFile(const std::string& name);
     void unlockFile(const std::string& name);
-    std::optional<PictureSize> pictureSize(const std::string& name);
+    std::optional<PictureSize> pictureSize(const std::string& name) override;
+    std::optional<std::string> soundProblem(const std::string& name) override;
     // Given back as the file system spells it, so a name Shift-JIS cannot hold goes back whole.
-    std::string currentFolder();
-    void setCurrentFolder(const std::string& folder);
+    std::string currentFolder() override;
+    void setCurrentFolder(const std::string& folder) override;
     // A file named on the command line as the open dialog would give it: its full name, its folder made
     // the current folder when there is one.
     std::string enterFolderOf(const std::string& name);
@@ -39,5 +44,8 @@ public:
     std::optional<std::string> learnerDataFolder();
 
 private:
+    // Hands the file to `take` a piece at a time until it returns false or the file ends.
+    void readPieces(const std::string& name, const std::function<bool(std::string_view)>& take);
+
     std::map<std::string, HANDLE> m_locks; // file name -> handle of its lock file
 };

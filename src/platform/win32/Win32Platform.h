@@ -26,7 +26,12 @@ public:
     std::int32_t randomBelow(std::int32_t range) override { return m_clock.randomBelow(range); }
 
     bool fileExists(const std::string& name) override { return m_files.fileExists(name); }
-    std::string readFile(const std::string& name) override { return m_files.readFile(name); }
+    std::string readFile(const std::string& name, std::size_t maxBytes) override {
+        return m_files.readFile(name, maxBytes);
+    }
+    void readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) override {
+        m_files.readFileInPieces(name, take);
+    }
     void replaceFile(const std::string& name, const std::string& bytes) override { m_files.replaceFile(name, bytes); }
     std::string executablePath() override { return m_files.executablePath(); }
     bool folderWritable(const std::string& folder) override { return m_files.folderWritable(folder); }
@@ -37,6 +42,7 @@ public:
     bool lockFile(const std::string& name) override { return m_files.lockFile(name); }
     void unlockFile(const std::string& name) override { m_files.unlockFile(name); }
     std::optional<PictureSize> pictureSize(const std::string& name) override { return m_files.pictureSize(name); }
+    std::optional<std::string> soundProblem(const std::string& name) override { return m_files.soundProblem(name); }
     std::string currentFolder() override { return m_files.currentFolder(); }
     void setCurrentFolder(const std::string& folder) override { m_files.setCurrentFolder(folder); }
 
