@@ -84,15 +84,6 @@ test_shift_digits() {
     setxkbmap -model pc105 us
 }
 
-# The UTF-8 sample opens and shows its translation with Hint.
-test_utf8_sample() {
-    mkdir -p "$WORK/utf8"
-    cp "$ROOT"/samples/joshi{.m7,jp.txt} "$WORK/utf8/"
-    check "UTF-8 sample: the drill opens" eval 'start_drill "$WORK/utf8/p" "$WORK/utf8/joshi.m7" && first_question'
-    click "${HINT_BUTTON[@]}"
-    check "UTF-8 sample: Hint shows the translation line" wait_for 5 hint_shown
-}
-
 # A FIFO, and an endless device as a drill and as a picture: the window and --check answer within 2 s,
 # in less than 100 MB, and the window opens a good drill after.
 test_hostile_files() {

@@ -12,14 +12,11 @@ namespace {
 
 using Case = std::pair<std::string, std::string>;
 
+// Texts of many characters; each character alone is compared with glibc below.
 TEST(Cp932, ConvertsBothWaysByteForByte) {
     const Case cases[] = {
-        {"QM7W abc 123 \\~", "QM7W abc 123 \\~"}, // backslash and tilde stay ASCII
-        {"あいう漢字", "\x82\xA0\x82\xA2\x82\xA4\x8A\xBF\x8E\x9A"},
-        {"｡ｱﾌｧｲﾙﾟ", "\xA1\xB1\xCC\xA7\xB2\xD9\xDF"},                // half-width katakana, both ends
-        {"ソ表ゾタダ", "\x83\x5C\x95\x5C\x83\x5D\x83\x5E\x83\x5F"}, // second bytes in the ASCII range
-        {"｢｣！　１～", "\xA2\xA3\x81\x49\x81\x40\x82\x50\x81\x60"}, // the full-width tilde, not the wave dash
-        {"①Ⅰ∑髙纊", "\x87\x40\x87\x54\x87\x94\xFB\xFC\xFA\x5C"},    // NEC specials and IBM extensions
+        {"QM7W abc 123 \\~", "QM7W abc 123 \\~"},              // backslash and tilde stay ASCII
+        {"ｱﾌｧソ表～", "\xB1\xCC\xA7\x83\x5C\x95\x5C\x81\x60"}, // half-width katakana, second bytes 0x5C
     };
     for (const auto& [text, bytes] : cases) {
         // Printed as escaped bytes, so a failure names the byte that went wrong.

@@ -38,6 +38,8 @@ TEST(FormatCheck, MalformedFilesAreRefusedWithTheirLineAndOnlyTheTwoFormatErrors
         {file({"Q ___ ___", "#a#b#c", "３　１　"}), "", false}, // full-width digits and blanks read half-width
         {file({"Q ___", "#a#b", "Ｉ"}), refused(5, "解答の記号「Ｉ」" + label), false},
         {file({"Q ___ ___", "#1#2#3#4#5#6#7#8#9#A", "1、2"}), refused(5, "解答の記号「、」" + label), false},
+        {file({"Q ___ ___", "#1#2#3#4#5#6#7#8#9#A", "A 9"}), "", false},
+        {file({"Q ___ ___", "#1#2#3#4#5#6#7#8#9", "9 A"}), refused(5, "解答の記号「A」" + missing + "9個）"), false},
         {file(questionBlocks(128)), "", false},
         {file(questionBlocks(129)), refused(388, "問題が128問を超えています"), false},
         {file({"text", "/Tx", "1"}), close, true},

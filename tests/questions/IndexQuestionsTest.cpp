@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <tuple>
 
 #include "fake/Drill.h"
@@ -14,40 +15,42 @@ void openBeside(Drill& drill, const std::vector<std::string>& body) {
     drill.openQuestions(body, "b");
 }
 
-// What the directives set, each as "<code>=<value>;", and the body ("B") left after them.
-std::string directiveValues(const Drill& drill) {
+// What the directives set, by their codes, and the body ("B") left after them.
+std::map<char, std::string> directiveValues(const Drill& drill) {
     const RunState& run = drill.program.Run;
     const TMn1& window = drill.program.Mn1;
-    return "G=" + run.PictureBase + ";V=" + run.ListenBase + ";T=" + window.LbMondai.caption() +
-           ";S=" + window.LbSkip.caption() + ";R=" + std::to_string(run.KeepOrder) +
-           ";Y=" + window.TranslationLines.get(1) + ";B=" + window.FileLines.text() + ";";
+    return {{'G', run.PictureBase},
+            {'V', run.ListenBase},
+            {'T', window.LbMondai.caption()},
+            {'S', window.LbSkip.caption()},
+            {'Y', window.TranslationLines.get(1)},
+            {'B', window.FileLines.text()}};
 }
 
 TEST(IndexQuestions, DirectivesAnywhereAreAppliedTopmostWinningAndRemoved) {
     const std::string question = "I ___ it.\r\n#a#b\r\n1\r\n";
     // The lines above and below the one question, and a value they set.
-    const std::tuple<std::vector<std::string>, std::vector<std::string>, std::string> cases[] = {
-        {{"/Gpics"}, {}, "G=pics;"},
-        {{"/G pics"}, {}, "G= pics;"}, // no blank is skipped
-        {{"/Tupper", "/Tlower"}, {}, "T=upper;"},
-        {{"/T" + std::string(300, 'v')}, {}, "T=" + std::string(255, 'v') + ";"},
-        {{"/Tokyo is big."}, {}, "T=okyo is big.;"},
-        {{"/Tokyo is big.", "//c", "/N"}, {}, "B=" + question + ";"},
+    const std::tuple<std::vector<std::string>, std::vector<std::string>, char, std::string> cases[] = {
+        {{"/Gpics"}, {}, 'G', "pics"},
+        {{"/G pics"}, {}, 'G', " pics"}, // no blank is skipped
+        {{"/Tupper", "/Tlower"}, {}, 'T', "upper"},
+        {{"/T" + std::string(300, 'v')}, {}, 'T', std::string(255, 'v')},
+        {{"/Tokyo is big."}, {}, 'T', "okyo is big."},
+        {{"/Tokyo is big.", "//c", "/N"}, {}, 'B', question},
         // Other codes, a lower-case code and a lone "/" are question text.
-        {{"/X abc", "/t abc", "/"}, {}, "B=/X abc\r\n/t abc\r\n/\r\n" + question + ";"},
-        {{"/Ymissing.txt"}, {}, "Y=default;"},
-        {{"/Ymissing.txt", "/Yother.txt"}, {}, "Y=other;"}, // the /Y below stays in force
-        {{"/S"}, {}, "S=;"},                                // clears the time text the totals have just written
-        {{}, {"/Vsnd", ""}, "V=snd;"}};                     // below the last answer line
-    for (const auto& [above, below, expected] : cases) {
+        {{"/X abc", "/t abc", "/"}, {}, 'B', "/X abc\r\n/t abc\r\n/\r\n" + question},
+        {{"/Ymissing.txt"}, {}, 'Y', "default"},
+        {{"/Ymissing.txt", "/Yother.txt"}, {}, 'Y', "other"}, // the /Y below stays in force
+        {{"/S"}, {}, 'S', ""},                                // clears the time text the totals have just written
+        {{}, {"/Vsnd", ""}, 'V', "snd"}};                     // below the last answer line
+    for (const auto& [above, below, code, value] : cases) {
         std::vector<std::string> body = above;
         body.insert(body.end(), {"I ___ it.", "#a#b", "1"});
         body.insert(body.end(), below.begin(), below.end());
         Drill drill;
         openBeside(drill, body);
         EXPECT_EQ(drill.program.Phase, RunPhase::Asking);
-        EXPECT_NE(directiveValues(drill).find(expected), std::string::npos)
-            << expected << " in " << directiveValues(drill);
+        EXPECT_EQ(directiveValues(drill).at(code), value) << code;
     }
 }
 

@@ -77,14 +77,12 @@ TEST(ResultsHistory, ALongLogKeepsItsNewestRunsAndDrillsAndCountsTheRest) {
     ResultsHistory history = ReadResultsHistory(drill.program);
     ASSERT_EQ(history.drills.size(), HistoryDrillLimit);
     EXPECT_EQ(history.drills[0].baseLine, std::string(1024 - head.size(), 'x'));
-    EXPECT_EQ(history.drills[1].baseLine + std::to_string(history.drills[1].runs), "d11001");
+    EXPECT_EQ(std::tie(history.drills[1].baseLine, history.drills[1].runs), std::make_tuple("d1", 1001));
     EXPECT_EQ(history.runs, static_cast<long long>(HistoryDrillLimit + HistoryRunLimit + 2));
     std::vector<HistoryRow> rows = HistoryRowsOf(history, "d1");
     ASSERT_EQ(rows.size(), HistoryRunLimit);
-    EXPECT_EQ(rows.front().date + rows.front().workTime + rows.back().workTime + rows.back().drill, "2026/12/07"
-                                                                                                    "1:40"
-                                                                                                    "3:19"
-                                                                                                    "d1");
+    EXPECT_EQ(std::tie(rows.front().date, rows.front().workTime, rows.back().workTime, rows.back().drill),
+              std::make_tuple("2026/12/07", "1:40", "3:19", "d1"));
     EXPECT_EQ(RunsLeftOut(history, "d1"), 1);
     EXPECT_EQ(HistoryRowsOf(history, std::nullopt).size(), HistoryRunLimit);
     EXPECT_EQ(RunsLeftOut(history, std::nullopt), static_cast<long long>(HistoryDrillLimit + 2));

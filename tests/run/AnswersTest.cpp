@@ -6,6 +6,7 @@
 namespace {
 
 using Waits = std::vector<std::uint32_t>;
+using namespace std::literals;
 
 // A key whose choice is not shown is a miss that deletes the selected text, and the next choice goes
 // where the blank was. "am" (key 1) is right.
@@ -22,13 +23,23 @@ TEST(Answers, KeysAndTheTextTheyLeaveAtTheBlank) {
         EXPECT_EQ(drill.program.Run.MissCount, chosen == "am" ? 0 : 1);
         if (chosen == "am")
             continue;
-        EXPECT_EQ(drill.memo() + "|" + drill.program.Mn1.Toi.selectedText(),
-                  "I " + chosen + " a student.\r\n|" + chosen);
+        EXPECT_EQ(std::make_pair(drill.memo(), drill.program.Mn1.Toi.selectedText()),
+                  std::make_pair("I " + chosen + " a student.\r\n", chosen));
         EXPECT_EQ(drill.platform.beeps, std::vector<unsigned>{0x20}); // no buzz.wav
         drill.program.Mn1.setFocus(drill.program.Mn1.BtnNext);        // a click takes the focus to the memo
         drill.click(2);
-        EXPECT_EQ(drill.memo() + "|" + drill.program.Mn1.Toi.selectedText(), "I is a student.\r\n|is");
+        EXPECT_EQ(std::make_pair(drill.memo(), drill.program.Mn1.Toi.selectedText()),
+                  std::make_pair("I is a student.\r\n"s, "is"s));
         EXPECT_EQ(drill.program.Mn1.focused(), &drill.program.Mn1.Toi);
+    }
+}
+
+// Labels run from "1" to "9", then from "A" to "H".
+TEST(Answers, ChoiceLabelsFollowNineWithA) {
+    const std::pair<int, char> cases[] = {{1, '1'}, {9, '9'}, {10, 'A'}, {17, 'H'}};
+    for (const auto& [number, label] : cases) {
+        EXPECT_EQ(choiceLabel(number), std::string(1, label));
+        EXPECT_EQ(choiceNumber(label), number);
     }
 }
 

@@ -24,7 +24,7 @@ TEST(ShuffleKey, DrawExchangesTheFirstKeysChoice) {
         for (int k = 2; k <= drill.program.Run.ChoiceCount; ++k)
             labels += " " + drill.label(k);
         EXPECT_EQ(labels, shown);
-        EXPECT_EQ(drill.program.Run.AnswerKey + "|" + drill.program.Run.AnswerLine, key + "|" + rest);
+        EXPECT_EQ(std::tie(drill.program.Run.AnswerKey, drill.program.Run.AnswerLine), std::tie(key, rest));
         EXPECT_EQ(drill.platform.randomRanges, std::vector<std::int32_t>(draw ? 1 : 0, drill.program.Run.ChoiceCount));
     }
 }

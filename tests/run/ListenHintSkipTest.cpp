@@ -4,6 +4,8 @@
 
 namespace {
 
+using namespace std::literals;
+
 // Listen plays with the sound off, and the question's clock runs on. Line 1 of the translation file
 // belongs to no question; a short file leaves later questions an empty line. In the waits of a
 // completed question Hint works and Listen does not.
@@ -45,11 +47,12 @@ TEST(Skip, BringsAQuestionBackFromItsFirstBlank) {
     drill.skip();
     drill.answerRight();
     ASSERT_EQ(run.CurrentQuestion, 1);
-    EXPECT_EQ(drill.memo() + run.AnswerKey + run.AnswerLine + std::to_string(run.CorrectCount), "___ and ___\r\n122");
+    EXPECT_EQ(std::make_tuple(drill.memo(), run.AnswerKey, run.AnswerLine, run.CorrectCount),
+              std::make_tuple("___ and ___\r\n"s, "1"s, "2"s, 2));
     drill.platform.drawChoice(3);
     drill.skip();
-    EXPECT_EQ(run.AnswerKey + run.AnswerLine, "32");
-    EXPECT_EQ(drill.label(1) + drill.label(3), "ca");
+    EXPECT_EQ(std::make_tuple(run.AnswerKey, run.AnswerLine, drill.label(1), drill.label(3)),
+              std::make_tuple("3"s, "2"s, "c"s, "a"s));
     EXPECT_EQ(drill.program.Mn1.LbHead1B.caption(), "1/2");
     drill.answerRight();
     drill.answerRight();

@@ -4,6 +4,8 @@
 
 namespace {
 
+using namespace std::literals;
+
 // Listen, Hint, a miss and Skip leave the counters and the progress as they were.
 TEST(Presentation, ProgressGrowsOnlyForQuestionsAnsweredWithoutAMiss) {
     Drill drill;
@@ -12,43 +14,50 @@ TEST(Presentation, ProgressGrowsOnlyForQuestionsAnsweredWithoutAMiss) {
     drill.openQuestions(questionBlocks(3));
     const TMn1& window = drill.program.Mn1;
     const RunState& run = drill.program.Run;
+    // Progress caption, gauge width, answer mark; correct answers, misses, the question asked.
     auto progress = [&] {
-        return window.LbHead1B.caption() + " " + std::to_string(window.shGauge2.width()) + " " +
-               window.kakunin.caption() + " " + std::to_string(run.CorrectCount) + std::to_string(run.MissCount) +
-               std::to_string(run.CurrentQuestion);
+        return std::make_tuple(window.LbHead1B.caption(), window.shGauge2.width(), window.kakunin.caption(),
+                               run.CorrectCount, run.MissCount, run.CurrentQuestion);
     };
     drill.answerRight();
     drill.answerWrong();
     drill.listen();
     drill.hint();
     drill.skip();
-    EXPECT_EQ(progress(), "1/3 142 -- 113"); // 428 / 3, truncated
+    EXPECT_EQ(progress(), std::make_tuple("1/3"s, 142, "--"s, 1, 1, 3)); // 428 / 3, truncated
     drill.answerRight();
     drill.skip(); // question 2, still pending after its miss
-    EXPECT_EQ(progress(), "2/3 285 -- 212");
+    EXPECT_EQ(progress(), std::make_tuple("2/3"s, 285, "--"s, 2, 1, 2));
 }
 
-// Question 7 has a picture and a sound; question 10 a sound and a picture that cannot be read.
+// Questions 7 and 10 have a picture and a sound; question 3 a picture that cannot be read.
 TEST(Presentation, MediaNamesUseTheTwoDigitNumberAndPicturesShowInTheirOwnSize) {
     Drill drill;
-    drill.platform.files["pics/p07.bmp"] = drill.platform.files["pics/p10.bmp"] = "BM";
-    drill.platform.pictures["pics/p07.bmp"] = {64, 48};
-    drill.platform.unreadable.insert("pics/p10.bmp");
-    drill.platform.files["snd/s07.wav"] = drill.platform.files["snd/s10.wav"] = "RIFF";
+    FakePlatform& platform = drill.platform;
+    for (const char* name : {"pics/p03.bmp", "pics/p07.bmp", "pics/p10.bmp"})
+        platform.files[name] = "BM";
+    platform.pictures = {{"pics/p03.bmp", {8, 8}}, {"pics/p07.bmp", {64, 48}}, {"pics/p10.bmp", {32, 30}}};
+    platform.unreadable.insert("pics/p03.bmp");
+    platform.files["snd/s07.wav"] = platform.files["snd/s10.wav"] = "RIFF";
     std::vector<std::string> body = questionBlocks(10);
     body.insert(body.begin(), {"/Gpics/p", "/Vsnd/s"});
     drill.openQuestions(body);
     const Control& picture = drill.program.Mn1.GF1;
     for (int n = 1; n <= 10; ++n) {
+        SCOPED_TRACE(n);
+        const bool media = n == 7 || n == 10;
         EXPECT_EQ(drill.program.Mn1.No.caption(), std::to_string(n));
-        EXPECT_EQ(drill.program.Mn1.SpdBtn6.visible(), n == 7 || n == 10) << n;
-        EXPECT_EQ(picture.picture(), n == 7 ? "pics/p07.bmp" : "") << n;
-        std::vector<int> shown = {picture.visible(), picture.autoSize(), picture.left(), picture.top(),
-                                  picture.height()};
-        EXPECT_EQ(shown, (n == 7 ? std::vector<int>{1, 1, 512, 220, 48} : std::vector<int>{0, 0, 512, 350, 15})) << n;
+        EXPECT_EQ(drill.program.Mn1.SpdBtn6.visible(), media);
+        EXPECT_EQ(picture.picture(), n == 7 ? "pics/p07.bmp" : n == 10 ? "pics/p10.bmp" : "");
+        EXPECT_EQ(
+            std::make_tuple(picture.visible(), picture.autoSize(), picture.left(), picture.top(), picture.height()),
+            std::make_tuple(media, media, 512, media ? 220 : 350,
+                            n == 7    ? 48
+                            : n == 10 ? 30
+                                      : 15));
         drill.answerRight();
     }
-    EXPECT_TRUE(drill.platform.errors.empty());
+    EXPECT_TRUE(platform.errors.empty());
 }
 
 // The misses come first, then every answer is right and takes `ms`, until the run ends.

@@ -203,10 +203,11 @@ TEST_F(MainWindow, HistoryShowsTheChosenDrillsRunsAndFollowsFinishedOnes) {
     EXPECT_EQ(platform.messages.size(), 1u) << "the congratulation";
     EXPECT_FALSE(note->isVisible());
     auto* drills = historyPart<QComboBox>("drills");
-    ASSERT_EQ(drills->count(), 5);
-    EXPECT_EQ(drills->itemText(0) + drills->itemText(1) + drills->itemText(2) + drills->itemText(3) +
-                  drills->itemText(4),
-              QStringLiteral("test（1回）abc（2回）九九（1回）（読めない記録）（1件）すべて（5回）"));
+    QStringList items;
+    for (int i = 0; i < drills->count(); ++i)
+        items << drills->itemText(i);
+    EXPECT_EQ(items,
+              QStringList({"test（1回）", "abc（2回）", "九九（1回）", "（読めない記録）（1件）", "すべて（5回）"}));
     drills->setCurrentIndex(1);
     auto* table = historyPart<QTableWidget>("runs");
     ASSERT_EQ(table->rowCount(), 2);
@@ -236,8 +237,8 @@ TEST_F(MainWindow, HistoryShowsTheChosenDrillsRunsAndFollowsFinishedOnes) {
     EXPECT_TRUE(platform.errors.empty());
 }
 
-// A log kept elsewhere through a link stays a link, its file taking every run. A link into nowhere loses
-// the run's record, which the box says, and the run still ends on the screen.
+// A log kept elsewhere through a link stays a link, its file taking every run. (A run whose record cannot be
+// written still ends on the screen: the package test's read-only data folder.)
 TEST_F(MainWindow, ALinkedLogStaysLinkedAndAnUnrecordedRunStillEnds) {
     namespace fs = std::filesystem;
     fs::create_directory("synced");
@@ -250,12 +251,7 @@ TEST_F(MainWindow, ALinkedLogStaysLinkedAndAnUnrecordedRunStillEnds) {
     run();
     std::string log = platform.readFile("synced/kekka.DAT", 1000);
     EXPECT_TRUE(fs::is_symlink("QM7Kekka.DAT") && std::count(log.begin(), log.end(), '\n') == 2) << log;
-    fs::remove_all("synced");
-    run();
-    EXPECT_EQ(platform.errors, std::vector<std::string>{sjis("ﾌｧｲﾙ ") + program.Run.ProgramDir + "QM7Kekka.DAT" +
-                                                        sjis(" を作成できません.")});
-    EXPECT_TRUE(text("Label1").startsWith(QStringLiteral("　　正解率:"))) << "the end of the run is shown";
-    EXPECT_EQ(platform.messages.size(), 3u) << "every run congratulated";
+    EXPECT_EQ(platform.messages.size(), 2u) << "every run congratulated";
 }
 
 } // namespace
