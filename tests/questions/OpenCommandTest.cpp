@@ -83,7 +83,7 @@ TEST(OpenCommand, CancelledRefusedOrFailedOpenLeavesTheRunAndItsFolderIntact) {
     for (char key : {'1', '2', '1'})
         drill.press(static_cast<std::uint16_t>(key));
     EXPECT_EQ(drill.platform.messages.back(), sjis("おめでとう！ すべて終了しました！"));
-    EXPECT_EQ(drill.memo() + window.TT.caption() + window.No.caption() + window.Yaku.caption(), "");
+    EXPECT_EQ(window.TT.caption() + window.No.caption() + window.Yaku.caption(), ""); // the memo has the review
     EXPECT_EQ(window.LbMondai.caption(), sjis("新しい問題ファイルを選択,ないし終了!"));
     EXPECT_EQ(window.LbHead1B.caption() + " " + std::to_string(window.shGauge2.width()), "2/2 428");
     const std::string log = drill.platform.files[drill.logPath()];
