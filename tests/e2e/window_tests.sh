@@ -37,6 +37,35 @@ test_full_run() {
         appended_one "$log" "$before" '261206 005[0-9]{3}-[0-9]{6},[0-9]{3}004008002004shiji'
 }
 
+# A run with a miss ends with the review in the memo; the retry button asks the missed question alone
+# and leaves a record of its own, counting one question. The open dialog starts where that drill was.
+test_retry() {
+    local t="retry" folder=$WORK/retry log=$WORK/retry/program/QM7Kekka.DAT
+    mkdir -p "$folder/drills"
+    printf '%s\r\n' Retry retry /R "One ___" "#one#two" 1 "Two ___" "#one#two" 1 >"$folder/drills/retry.m7"
+    start_drill "$folder/program" "$folder/drills/retry.m7" "$CLOCK" && first_question ||
+        { fail "$t: the drill opens and shows question 1" && return; }
+    click "${SOUND_BUTTON[@]}" # no Enter to wait for after the miss
+    press 2 && wait_for 5 kakunin_is "$RED" && answer_next 1 && answer_next 1 # question 1 comes back
+    answer 1
+    check "$t: the run ends with the congratulation" close_box 20
+    import -window "$W" "$WORK/retry-review.png"
+    check "$t: the review fills the memo" eval '(($(region %k 300 40 8 84) > 2))'
+    click "${RETRY_BUTTON[@]}"
+    check "$t: the retry asks question 1 again" first_question
+    import -window "$W" "$WORK/retry-run.png"
+    answer 1
+    check "$t: the retry ends with the congratulation" close_box 20
+    check "$t: two records, the second counting one question" eval \
+        '[[ $(grep -c . "$log") == 2 && $(sed -n 2p "$log") =~ ^.{24}001.{6}001retry ]]'
+    stop_program
+    start_program "$folder/program2" && click "${OPEN_BUTTON[@]}" && wait_for 10 find_window "$OPEN_DIALOG" >/dev/null
+    import -window "$(find_window "$OPEN_DIALOG")" "$WORK/retry-dialog.png"
+    check "$t: the next program run's open dialog starts in the drill's folder" eval \
+        'timeout 10 xdotool windowfocus --sync "$(find_window "$OPEN_DIALOG")" type --delay 5 retry.m7 &&
+         xdotool key Return && first_question'
+}
+
 # A file without any choices line is refused, and the program then ends by itself.
 test_refused_file() {
     local t="refused file" folder=$WORK/refused
