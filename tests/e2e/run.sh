@@ -20,7 +20,7 @@ FAKETIME_LIB=$(compgen -G "/usr/lib/*/faketime/libfaketimeMT.so.1" | head -n 1) 
 ((FAILED == 0)) || finish
 
 if start_screen; then
-    for test in test_full_run test_retry test_refused_file test_program_folders test_shift_digits test_utf8_sample test_hostile_files test_sounds; do
+    for test in test_full_run test_retry test_history_csv test_refused_file test_program_folders test_shift_digits test_utf8_sample test_hostile_files test_sounds; do
         "$test"
         stop_program
     done

@@ -66,6 +66,27 @@ test_retry() {
          xdotool key Return && first_question'
 }
 
+# The history's rows saved through "CSVに保存" and the save dialog, read back as a spreadsheet would.
+test_history_csv() {
+    local folder=$WORK/csv history rows
+    mkdir -p "$folder"
+    printf '%s\r\n' "261206 005058-010203,600020023003020abc" "261207 011000-011205,125020010000020abc" >"$folder/QM7Kekka.DAT"
+    start_program "$folder" && click "${HISTORY_BUTTON[@]}" && wait_for 10 find_window 成績の記録 >/dev/null ||
+        { fail "history csv: the history window opens" && return; }
+    history=$(find_window 成績の記録)
+    xdotool mousemove --window "$history" 708 21 click 1
+    wait_for 10 find_window CSVに保存 >/dev/null &&
+        timeout 10 xdotool windowfocus --sync "$(find_window CSVに保存)" key ctrl+a type --delay 5 "$folder/history.csv" &&
+        xdotool key Return && wait_for 5 test -s "$folder/history.csv"
+    rows=$(python3 -c 'import csv, sys
+data = open(sys.argv[1], "rb").read()
+assert data.startswith(b"\xef\xbb\xbf") and data.count(b"\r\n") == data.count(b"\n") == 3
+print("|".join(",".join(row) for row in csv.reader(open(sys.argv[1], encoding="utf-8-sig", newline=""))))' \
+        "$folder/history.csv")
+    expect_eq "history csv: UTF-8 with BOM, CR LF, the header and the two runs" "$rows" \
+        "日付,開始,終了,時間,問題数,正解,誤答,正解率(%),分速|2026/12/06,00:50:58,01:02:03,10:00,20,23,3,88.46,2.30|2026/12/07,01:10:00,01:12:05,2:05,20,10,0,100.00,4.80"
+}
+
 # A file without any choices line is refused, and the program then ends by itself.
 test_refused_file() {
     local t="refused file" folder=$WORK/refused
