@@ -368,6 +368,24 @@ def history_chart():
     return pixels
 
 
+def retry_arrow():
+    """A red cross, and a green arrow going round it once more."""
+    pixels = blank(25, 25)
+    for y in range(25):
+        for x in range(25):
+            angle = math.degrees(math.atan2(y - 12, x - 12)) % 360
+            if 7.5 <= math.hypot(x - 12, y - 12) <= 10 and not 280 < angle < 330:
+                pixels[y][x] = COLOURS["G"]
+    for dx, dy in ((0, 0), (1, 0), (2, 0), (3, 0), (4, 0), (1, 1), (2, 1), (3, 1), (2, 2), (1, -1), (2, -1), (3, -1),
+                   (2, -2)):
+        pixels[4 + dy][17 + dx] = COLOURS["G"]
+    for d in range(-3, 4):
+        for w in (0, 1):
+            pixels[12 + d][12 + d + w] = COLOURS["r"]
+            pixels[12 + d][12 - d + w] = COLOURS["r"]
+    return pixels
+
+
 # --- icon -----------------------------------------------------------------------------------------
 
 def segment_distance(px, py, ax, ay, bx, by):
@@ -634,6 +652,7 @@ def main():
     write_bmp("typeface.bmp", parse(TYPEFACE), 4)
     write_bmp("sound.bmp", sound_strip(), 4)
     write_bmp("history.bmp", history_chart(), 4)
+    write_bmp("retry.bmp", retry_arrow(), 4)
     write_png("qm7w.png", icon(), ICON_PALETTE)
     write_ico("qm7w.ico", icon(), ICON_PALETTE)
     write_desktop_icons()

@@ -59,6 +59,7 @@ public:
     int height() const { return m_height; }
     const std::string& caption() const { return m_caption; }
     bool visible() const { return m_visible; }
+    bool enabled() const { return m_enabled; }
     const FontSpec& font() const { return m_font; }
     Rgb color() const { return m_color; }
     Rgb penColor() const { return m_penColor; }
@@ -74,6 +75,7 @@ public:
     void setHeight(int height) { change(m_height, height); }
     void setCaption(std::string caption) { change(m_caption, std::move(caption)); }
     void setVisible(bool visible) { change(m_visible, visible); }
+    void setEnabled(bool enabled) { change(m_enabled, enabled); }
     void setFont(FontSpec font) { change(m_font, std::move(font)); }
     void setColor(Rgb color) { change(m_color, color); }
     void setPenColor(Rgb color) { change(m_penColor, color); }
@@ -107,6 +109,7 @@ private:
     int m_height;
     std::string m_caption;
     bool m_visible = true;
+    bool m_enabled = true;
     FontSpec m_font;
     Rgb m_color = colors::tooltipBackground;
     Rgb m_penColor = colors::black;

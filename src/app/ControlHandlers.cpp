@@ -15,7 +15,7 @@ ToolHandler toolHandlerOf(const TMn1& Mn1, const Control& control) {
         {&Mn1.SpdBtn1, SpdBtn1Click}, {&Mn1.SpdBtn2, SpdBtn2Click}, {&Mn1.SpdBtn3, SpdBtn3Click},
         {&Mn1.SpdBtn4, SpdBtn4Click}, {&Mn1.SpdBtn5, SpdBtn5Click}, {&Mn1.SpdBtn6, SpdBtn6Click},
         {&Mn1.SpdBtn7, SpdBtn7Click}, {&Mn1.SpdBtn8, SpdBtn8Click}, {&Mn1.SpdBtn0, SpdBtn0Click},
-        {&Mn1.BtnNext, BtnNextClick}};
+        {&Mn1.SpdBtn9, SpdBtn9Click}, {&Mn1.BtnNext, BtnNextClick}};
     for (auto [sender, handler] : handlers)
         if (sender == &control)
             return handler;

@@ -4,6 +4,7 @@
 
 #include "app/TMn1.h"
 #include "platform/Platform.h"
+#include "run/Review.h"
 #include "run/RunState.h"
 
 // The running program: the application object's values, the main window, the run state beside it,
@@ -16,6 +17,7 @@ struct Program {
     std::string HelpFile; // set by the help button; empty until then
     TMn1 Mn1;
     RunState Run;
+    RunReview Review;
 
     RunPhase Phase = RunPhase::NoFile;
     // Handlers running, the outer one and those run inside its waits and boxes.

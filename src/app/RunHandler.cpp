@@ -40,6 +40,7 @@ const InputRule InputRules[] = {
     {SpdBtn6Click, "SpdBtn6Click", Accepts::Answers},
     {SpdBtn7Click, "SpdBtn7Click", Accepts::AfterOpen},
     {SpdBtn8Click, "SpdBtn8Click", Accepts::Anytime},
+    {SpdBtn9Click, "SpdBtn9Click", Accepts::OutsideWaits},
     {BtnNextClick, "BtnNextClick", Accepts::Anytime},
     {Sel1Click, "Sel1Click", Accepts::Answers},
     {SentakuBango, "SentakuBango", Accepts::Answers},

@@ -43,7 +43,8 @@ TMn1::TMn1() : Caption("Mn1"), Color(colors::tooltipBackground), Font(font(faces
     for (const ToolButton& tool :
          {ToolButton{SpdBtn1, "問題を開く", "open.bmp"}, ToolButton{SpdBtn2, "終了", "exit.bmp"},
           ToolButton{SpdBtn3, "次問にスキップ", "skip.bmp"}, ToolButton{SpdBtn4, "英文字専用字体", "typeface.bmp"},
-          ToolButton{SpdBtn5, "サウンド", "sound.bmp"}, ToolButton{SpdBtn8, "成績の記録", "history.bmp"}}) {
+          ToolButton{SpdBtn5, "サウンド", "sound.bmp"}, ToolButton{SpdBtn8, "成績の記録", "history.bmp"},
+          ToolButton{SpdBtn9, "間違えた問題をもう一度", "retry.bmp"}}) {
         tool.button.setHint(sjis(tool.hint));
         tool.button.setPicture(tool.picture);
         tool.button.setFont(font(faces::TimesNewRoman.bytes(), 13, true, true));
@@ -54,7 +55,8 @@ TMn1::TMn1() : Caption("Mn1"), Color(colors::tooltipBackground), Font(font(faces
     SpdBtn7.setFont(PnlOpe.font());
     SpdBtn0.setCaption("?");
     SpdBtn0.setFont(font(faces::TimesNewRoman.bytes(), 21, true));
-    for (Control* tool : {&SpdBtn1, &SpdBtn2, &SpdBtn3, &SpdBtn4, &SpdBtn5, &SpdBtn8, &SpdBtn6, &SpdBtn7, &SpdBtn0}) {
+    for (Control* tool :
+         {&SpdBtn1, &SpdBtn2, &SpdBtn3, &SpdBtn4, &SpdBtn5, &SpdBtn8, &SpdBtn6, &SpdBtn7, &SpdBtn0, &SpdBtn9}) {
         tool->setParent(&PnlOpe);
         tool->setColor(colors::aqua);
     }
@@ -68,8 +70,10 @@ TMn1::TMn1() : Caption("Mn1"), Color(colors::tooltipBackground), Font(font(faces
     GF1.setVisible(false);
     GF1.setAutoSize(true);
 
-    m_controls = {&PnlOpe,  &SpdBtn1, &SpdBtn2, &SpdBtn3,  &SpdBtn4, &SpdBtn5, &SpdBtn8, &SpdBtn6,
-                  &SpdBtn7, &SpdBtn0, &TT,      &LbMondai, &Toi,     &kakunin, &GF1};
+    SpdBtn9.setEnabled(false);
+
+    m_controls = {&PnlOpe,  &SpdBtn1, &SpdBtn2, &SpdBtn3, &SpdBtn4,  &SpdBtn5, &SpdBtn8, &SpdBtn6,
+                  &SpdBtn7, &SpdBtn0, &SpdBtn9, &TT,      &LbMondai, &Toi,     &kakunin, &GF1};
 
     for (int n = 1; n <= ChoiceButtonCount; ++n) {
         int column = (n - 1) / 6;

@@ -31,6 +31,7 @@ public:
     Control SpdBtn6{"SpdBtn6", ControlKind::ToolButton, 432, 1, 41, 23};
     Control SpdBtn7{"SpdBtn7", ControlKind::ToolButton, 488, 1, 41, 23};
     Control SpdBtn0{"SpdBtn0", ControlKind::ToolButton, 544, 0, 25, 25};
+    Control SpdBtn9{"SpdBtn9", ControlKind::ToolButton, 584, 1, 25, 23};
 
     Control TT{"TT", ControlKind::Label, 8, 30, 7, 13};
     Control LbMondai{"LbMondai", ControlKind::Label, 16, 56, 489, 15};

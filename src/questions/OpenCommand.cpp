@@ -157,6 +157,7 @@ void OpenQuestionFile(Program& program, const std::string& name, const std::stri
     if (count == 0)
         return;
     rollback.commit();
+    StartReview(program, name);
     resetRun(program, count);
     ShowQuestion(program, 1);
 }

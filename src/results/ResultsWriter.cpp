@@ -46,7 +46,7 @@ void WriteResultsRecord(Program& program) {
     std::string stamp = run.RunTag.substr(0, p == 0 ? 0 : p - 1);
     run.RunTag.erase(0, p);
 
-    std::string questions = field(run.QuestionTotal);
+    std::string questions = field(PractisedQuestions(program));
     std::string record = stamp + "-" + TimeStamp(platform.localTime(), false) + "," + field(run.ElapsedSeconds) +
                          questions + field(run.CorrectCount) + field(run.MissCount) + questions + run.RunTag;
 

@@ -129,6 +129,7 @@ void WrongAnswer(Program& program) {
     program.Mn1.kakunin.setColor(colors::red);
     run.FirstAttempt = 0;
     ++run.MissCount;
+    NoteMiss(program);
     std::string buzz = CompanionFile(program, "buzz.wav");
     if (!program.BuzzBroken && platform.fileExists(buzz)) {
         SoundPlayer& player = platform.mediaPlayer();

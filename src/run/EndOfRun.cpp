@@ -25,6 +25,7 @@ void EndRun(Program& program) {
     window.shGauge2.setWidth(GaugeFullWidth);
     ClearChoices(program);
     window.Toi.setText("");
+    ShowReview(program);
     window.TT.setCaption("");
     window.No.setCaption("");
     window.Yaku.setCaption("");

@@ -33,5 +33,6 @@ void SpdBtn7Click(Program& program) {
 void SpdBtn3Click(Program& program) {
     RunState& run = program.Run;
     run.FirstAttempt = 0;
+    NoteSkip(program);
     ShowQuestion(program, NextPendingQuestion(program, run.CurrentQuestion));
 }

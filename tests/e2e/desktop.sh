@@ -9,6 +9,7 @@ trap 'stop_program; stop_sound_server; [[ -n $XVFB_PID ]] && kill $XVFB_PID; chm
 
 # Places inside the main window's client area.
 OPEN_BUTTON=(148 12) EXIT_BUTTON=(188 12) SKIP_BUTTON=(244 12) SOUND_BUTTON=(332 12) HINT_BUTTON=(508 12)
+RETRY_BUTTON=(596 12) HISTORY_BUTTON=(388 12)
 YELLOW=255,255,0 RED=255,0,0 GREEN=0,128,0
 # Qt's open dialog is titled "開く", which xdotool reads as Latin-1 bytes: the window named neither Mn1 nor QM7W.
 OPEN_DIALOG='[^MQ].*'

@@ -5,6 +5,8 @@ set -uo pipefail
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)
 WORK=$(mktemp -d)
+# The open dialog remembers its folders per user: here, per test run.
+export XDG_CONFIG_HOME=$WORK/config
 source "$HERE/desktop.sh"
 source "$HERE/window_tests.sh"
 source "$HERE/sound_tests.sh"
@@ -18,7 +20,7 @@ FAKETIME_LIB=$(compgen -G "/usr/lib/*/faketime/libfaketimeMT.so.1" | head -n 1) 
 ((FAILED == 0)) || finish
 
 if start_screen; then
-    for test in test_full_run test_refused_file test_program_folders test_shift_digits test_hostile_files test_sounds; do
+    for test in test_full_run test_retry test_history_csv test_refused_file test_program_folders test_shift_digits test_hostile_files test_sounds; do
         "$test"
         stop_program
     done

@@ -37,6 +37,56 @@ test_full_run() {
         appended_one "$log" "$before" '261206 005[0-9]{3}-[0-9]{6},[0-9]{3}004008002004shiji'
 }
 
+# A run with a miss ends with the review in the memo; the retry button asks the missed question alone
+# and leaves a record of its own, counting one question. The open dialog starts where that drill was.
+test_retry() {
+    local t="retry" folder=$WORK/retry log=$WORK/retry/program/QM7Kekka.DAT
+    mkdir -p "$folder/drills"
+    printf '%s\r\n' Retry retry /R "One ___" "#one#two" 1 "Two ___" "#one#two" 1 >"$folder/drills/retry.m7"
+    start_drill "$folder/program" "$folder/drills/retry.m7" "$CLOCK" && first_question ||
+        { fail "$t: the drill opens and shows question 1" && return; }
+    click "${SOUND_BUTTON[@]}" # no Enter to wait for after the miss
+    press 2 && wait_for 5 kakunin_is "$RED" && answer_next 1 && answer_next 1 # question 1 comes back
+    answer 1
+    check "$t: the run ends with the congratulation" close_box 20
+    import -window "$W" "$WORK/retry-review.png"
+    check "$t: the review fills the memo" eval '(($(region %k 300 40 8 84) > 2))'
+    click "${RETRY_BUTTON[@]}"
+    check "$t: the retry asks question 1 again" first_question
+    import -window "$W" "$WORK/retry-run.png"
+    answer 1
+    check "$t: the retry ends with the congratulation" close_box 20
+    check "$t: two records, the second counting one question" eval \
+        '[[ $(grep -c . "$log") == 2 && $(sed -n 2p "$log") =~ ^.{24}001.{6}001retry ]]'
+    stop_program
+    start_program "$folder/program2" && click "${OPEN_BUTTON[@]}" && wait_for 10 find_window "$OPEN_DIALOG" >/dev/null
+    import -window "$(find_window "$OPEN_DIALOG")" "$WORK/retry-dialog.png"
+    check "$t: the next program run's open dialog starts in the drill's folder" eval \
+        'timeout 10 xdotool windowfocus --sync "$(find_window "$OPEN_DIALOG")" type --delay 5 retry.m7 &&
+         xdotool key Return && first_question'
+}
+
+# The history's rows saved through "CSVに保存" and the save dialog, read back as a spreadsheet would.
+test_history_csv() {
+    local folder=$WORK/csv history rows
+    mkdir -p "$folder"
+    printf '%s\r\n' "261206 005058-010203,600020023003020abc" "261207 011000-011205,125020010000020abc" >"$folder/QM7Kekka.DAT"
+    start_program "$folder" && click "${HISTORY_BUTTON[@]}" && wait_for 10 find_window 成績の記録 >/dev/null ||
+        { fail "history csv: the history window opens" && return; }
+    history=$(find_window 成績の記録)
+    xdotool mousemove --window "$history" 708 21 click 1
+    wait_for 10 find_window CSVに保存 >/dev/null &&
+        timeout 10 xdotool windowfocus --sync "$(find_window CSVに保存)" key ctrl+a type --delay 5 "$folder/history.csv" &&
+        xdotool key Return && wait_for 5 test -s "$folder/history.csv"
+    rows=$(python3 -c 'import csv, sys
+data = open(sys.argv[1], "rb").read()
+assert data.startswith(b"\xef\xbb\xbf") and data.count(b"\r\n") == data.count(b"\n") == 3
+print("|".join(",".join(row) for row in csv.reader(open(sys.argv[1], encoding="utf-8-sig", newline=""))))' \
+        "$folder/history.csv")
+    expect_eq "history csv: UTF-8 with BOM, CR LF, the header and the two runs" "$rows" \
+        "日付,開始,終了,時間,問題数,正解,誤答,正解率(%),分速|2026/12/06,00:50:58,01:02:03,10:00,20,23,3,88.46,2.30|2026/12/07,01:10:00,01:12:05,2:05,20,10,0,100.00,4.80"
+}
+
 # A file without any choices line is refused, and the program then ends by itself.
 test_refused_file() {
     local t="refused file" folder=$WORK/refused

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fake/Drill.h"
+#include "results/HistoryCsv.h"
 #include "results/ResultsHistory.h"
 
 namespace {
@@ -35,6 +36,11 @@ TEST(ResultsHistory, RowsReadTheFieldsAsTheTotalsDoAndShowQuestionMarksForTheRes
     for (std::size_t i = 0; i < rows.size(); ++i)
         EXPECT_EQ(cells(rows[i]), expected[i]);
     EXPECT_FALSE(rows[2].rateValue || rows[2].speedValue || rows[5].started);
+    EXPECT_EQ(HistoryCsv({rows[0], rows[1], rows[2]}, true),
+              "\xEF\xBB\xBF日付,開始,終了,時間,問題数,正解,誤答,正解率(%),分速,問題\r\n"
+              "2026/12/06,00:50:58,01:02:03,10:00,20,23,3,88.46,2.30,abc\r\n"
+              "2026/12/07,01:10:00,01:12:05,2:05,20,10,0,100.00,4.80,abc\r\n"
+              "?,?,?,?,20,23,?,?,?,\r\n");
     EXPECT_TRUE(drill.platform.messages.empty() && history.problem.empty());
 }
 

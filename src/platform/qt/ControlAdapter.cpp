@@ -14,6 +14,8 @@ void ControlAdapter::show(const Control& control) {
         m_widget->setGeometry(wanted);
     if (changed(m_visible, control.visible()))
         m_widget->setVisible(control.visible());
+    if (changed(m_enabled, control.enabled()))
+        m_widget->setEnabled(control.enabled());
 }
 
 QRect ControlAdapter::place(const Control& control) const {

@@ -48,4 +48,5 @@ private:
     std::optional<std::string> m_hint;
     std::optional<std::pair<Rgb, Rgb>> m_colors;
     std::optional<bool> m_visible;
+    std::optional<bool> m_enabled;
 };

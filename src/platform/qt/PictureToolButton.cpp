@@ -1,6 +1,8 @@
 #include "platform/qt/PictureToolButton.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 void PictureToolButton::setPicture(const QPixmap& picture) {
     m_picture = picture;
@@ -16,5 +18,11 @@ void PictureToolButton::paintEvent(QPaintEvent* event) {
     // A pressed button shows its picture one pixel down and right.
     if (isDown())
         place.translate(1, 1);
-    QPainter(this).drawPixmap(place.topLeft(), m_picture);
+    if (isEnabled()) {
+        QPainter(this).drawPixmap(place.topLeft(), m_picture);
+        return;
+    }
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter(this).drawPixmap(place.topLeft(), style()->generatedIconPixmap(QIcon::Disabled, m_picture, &option));
 }

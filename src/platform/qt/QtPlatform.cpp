@@ -17,6 +17,7 @@
 #include "platform/Limits.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/LocalFile.h"
+#include "platform/qt/OpenDialogFolders.h"
 #include "platform/qt/QtConversions.h"
 
 namespace {
@@ -133,6 +134,7 @@ std::optional<std::string> QtPlatform::chooseFile(const std::string& filter, con
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDirectory(QDir::currentPath());
+    PrepareOpenDialog(dialog);
     dialog.setNameFilters(qtNameFilters(filter));
     dialog.setDefaultSuffix(qtText(defaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -141,6 +143,7 @@ std::optional<std::string> QtPlatform::chooseFile(const std::string& filter, con
     std::string folder = std::filesystem::path(chosen).parent_path().string();
     if (!folder.empty() && ::chdir(folder.c_str()) != 0)
         throw AppError(sjis("ﾌｫﾙﾀﾞ ") + sjisFileName(folder) + sjis(" に移れません"));
+    RememberDrillFolder(QString::fromStdString(folder));
     return sjisFileName(chosen);
 }
 

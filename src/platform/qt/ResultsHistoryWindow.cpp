@@ -5,10 +5,14 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QFile>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTimer>
@@ -18,6 +22,7 @@
 #include <cmath>
 
 #include "platform/qt/QtConversions.h"
+#include "results/HistoryCsv.h"
 
 namespace {
 
@@ -66,6 +71,10 @@ ResultsHistoryWindow::ResultsHistoryWindow() {
     chooser->addWidget(new QLabel(QStringLiteral("問題:")));
     chooser->addWidget(m_drills);
     chooser->addStretch();
+    auto* save = new QPushButton(QStringLiteral("CSVに保存"));
+    save->setObjectName(QStringLiteral("saveCsv"));
+    chooser->addWidget(save);
+    connect(save, &QPushButton::clicked, this, [this] { saveCsv(); });
 
     m_note = new QLabel;
     m_note->setObjectName(QStringLiteral("note"));
@@ -143,10 +152,23 @@ void ResultsHistoryWindow::showChosenRuns() {
     std::optional<std::string> baseLine;
     if (!all)
         baseLine = chosen.toByteArray().toStdString();
-    std::vector<HistoryRow> rows = HistoryRowsOf(m_history, baseLine);
-    showNote(rows.size(), RunsLeftOut(m_history, baseLine));
-    showChart(rows);
-    showTable(rows, all);
+    m_rows = HistoryRowsOf(m_history, baseLine);
+    m_withDrill = all;
+    showNote(m_rows.size(), RunsLeftOut(m_history, baseLine));
+    showChart(m_rows);
+    showTable(m_rows, all);
+}
+
+void ResultsHistoryWindow::saveCsv() {
+    QString name = QFileDialog::getSaveFileName(this, QStringLiteral("CSVに保存"), QStringLiteral("成績の記録.csv"),
+                                                QStringLiteral("CSV (*.csv)"));
+    if (name.isEmpty())
+        return;
+    QFile file(name);
+    QByteArray csv = QByteArray::fromStdString(HistoryCsv(m_rows, m_withDrill));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(csv) != csv.size() || !file.flush())
+        QMessageBox::warning(this, QStringLiteral("成績の記録"),
+                             QStringLiteral("%1 に保存できません: %2").arg(name, file.errorString()));
 }
 
 void ResultsHistoryWindow::showNote(std::size_t shown, long long leftOut) {
@@ -208,11 +230,9 @@ void ResultsHistoryWindow::showChart(const std::vector<HistoryRow>& rows) {
 }
 
 void ResultsHistoryWindow::showTable(const std::vector<HistoryRow>& rows, bool withDrill) {
-    QStringList headers = {QStringLiteral("日付"), QStringLiteral("開始"),      QStringLiteral("終了"),
-                           QStringLiteral("時間"), QStringLiteral("問題数"),    QStringLiteral("正解"),
-                           QStringLiteral("誤答"), QStringLiteral("正解率(%)"), QStringLiteral("分速")};
-    if (withDrill)
-        headers << QStringLiteral("問題");
+    QStringList headers;
+    for (const std::string& name : HistoryColumns(withDrill))
+        headers << QString::fromStdString(name);
     m_table->clear();
     m_table->setColumnCount(static_cast<int>(headers.size()));
     m_table->setHorizontalHeaderLabels(headers);

@@ -26,8 +26,12 @@ private:
     void showNote(std::size_t shown, long long leftOut);
     void showChart(const std::vector<HistoryRow>& rows);
     void showTable(const std::vector<HistoryRow>& rows, bool withDrill);
+    // Writes the rows shown to a CSV file the learner chooses.
+    void saveCsv();
 
     ResultsHistory m_history;
+    std::vector<HistoryRow> m_rows; // the rows shown
+    bool m_withDrill = true;
     QComboBox* m_drills;
     QLabel* m_note;
     QChart* m_chart;
