@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/AppError.h"
-#include "platform/Limits.h"
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
 #include "platform/win32/WaveFile.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Files.h"

@@ -4,8 +4,8 @@
 #include <shellapi.h>
 
 #include "platform/AppError.h"
-#include "platform/Limits.h"
 #include "platform/Cp932.h"
+#include "platform/Limits.h"
 #include "platform/win32/FileNames.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Files.h"
