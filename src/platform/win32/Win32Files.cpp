@@ -5,8 +5,8 @@
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
 #include "platform/Limits.h"
-#include "platform/win32/WaveFile.h"
 #include "platform/win32/FileNames.h"
+#include "platform/win32/WaveFile.h"
 #include "platform/win32/WideText.h"
 
 namespace {
