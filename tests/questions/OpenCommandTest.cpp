@@ -93,8 +93,7 @@ TEST(OpenCommand, CancelledRefusedOrFailedOpenLeavesTheRunAndItsFolderIntact) {
     for (char key : {'1', '2', '1'})
         drill.press(static_cast<std::uint16_t>(key));
     EXPECT_EQ(drill.platform.messages.back(), sjis("おめでとう！ すべて終了しました！"));
-    for (const Control* emptied :
-         std::initializer_list<const Control*>{&window.TT, &window.No, &window.Yaku})
+    for (const Control* emptied : std::initializer_list<const Control*>{&window.TT, &window.No, &window.Yaku})
         EXPECT_EQ(emptied->caption(), "") << emptied->name(); // the memo has the review
     EXPECT_EQ(std::make_tuple(window.LbMondai.caption(), window.LbHead1B.caption(), window.shGauge2.width()),
               std::make_tuple(sjis("新しい問題ファイルを選択,ないし終了!"), "2/2"s, 428));
