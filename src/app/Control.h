@@ -31,6 +31,21 @@ struct FontSpec {
 
 enum class ControlKind { Panel, ToolButton, Label, Memo, Button, Picture, Shape, Player };
 
+// The window's stacking, lowest first: labels and shapes are drawn on the window itself, the picture
+// above them, and every control that is a window of its own (the buttons, the memo, the toolbar) above
+// all of these.
+constexpr int stackingLayer(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label:
+    case ControlKind::Shape:
+        return 0;
+    case ControlKind::Picture:
+        return 1;
+    default:
+        return 2;
+    }
+}
+
 class Control;
 
 // The view draws the controls and is told of every change at once, so the screen is

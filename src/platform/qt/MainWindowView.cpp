@@ -16,24 +16,6 @@
 #include "platform/qt/QtConversions.h"
 #include "platform/qt/VirtualKeys.h"
 
-namespace {
-
-// Windows draws labels and shapes on the window itself, the picture above them, and every control that
-// is a window of its own (the buttons, the memo, the toolbar) above all of these.
-int stackingLayer(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Label:
-    case ControlKind::Shape:
-        return 0;
-    case ControlKind::Picture:
-        return 1;
-    default:
-        return 2;
-    }
-}
-
-} // namespace
-
 MainWindowView::MainWindowView(Program& program) : m_program(program) {
     TMn1& window = program.Mn1;
     setObjectName(QStringLiteral("Mn1"));

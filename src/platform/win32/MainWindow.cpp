@@ -15,20 +15,6 @@ namespace {
 constexpr const wchar_t* MainWindowClass = L"TMn1";
 constexpr int IconResource = 1;
 
-// Windows draws labels and shapes on the window itself, the picture above them, and every control that
-// is a window of its own (the buttons, the memo, the toolbar) above all of these.
-int stackingLayer(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Label:
-    case ControlKind::Shape:
-        return 0;
-    case ControlKind::Picture:
-        return 1;
-    default:
-        return 2;
-    }
-}
-
 } // namespace
 
 MainWindow::MainWindow(Program& program, HINSTANCE instance) : m_program(program), m_instance(instance) {
