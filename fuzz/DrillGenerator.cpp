@@ -106,9 +106,11 @@ std::string DrillWriter::answerLine(int choices, int blanks) {
     std::string line;
     for (int b = 0; b < blanks; ++b) {
         if (b > 0) {
-            // Any byte separates two labels; a line end or a NUL would cut the line.
-            char separator = static_cast<char>(oneIn(4) ? between(1, 255) : ' ');
-            line += separator == '\r' || separator == '\n' ? ' ' : separator;
+            // Any byte separates two labels but these: a line end or a NUL would cut the line, and a
+            // lead byte would make the label the second byte of a character.
+            int separator = oneIn(4) ? between(1, 255) : ' ';
+            bool cuts = separator == '\r' || separator == '\n' || isLeadByte(static_cast<unsigned char>(separator));
+            line += cuts ? ' ' : static_cast<char>(separator);
         }
         line += choiceLabel(between(1, choices));
     }
