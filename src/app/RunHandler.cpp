@@ -1,4 +1,3 @@
-#include <iostream>
 #include <new>
 #include <variant>
 
@@ -61,8 +60,8 @@ bool takesInput(const Program& program, Accepts accepts) {
 }
 
 void reportInternalFault(Program& program, std::string_view name, const char* what) {
-    std::cerr << "qm7w: internal error in " << name << ": " << what << std::endl;
-    program.platform.internalErrorBox(sjis("内部エラーが起きました（") + std::string(name) + sjis("）。"));
+    program.platform.internalErrorBox(sjis("内部エラーが起きました（") + std::string(name) + sjis("）。"),
+                                      "qm7w: internal error in " + std::string(name) + ": " + what);
 }
 
 template <class Handler, class... Args> void runUnderRule(Program& program, Handler handler, Args&... args) {

@@ -52,7 +52,8 @@ public:
     virtual void messageBox(const std::string& text) = 0;
     virtual void errorBox(const std::string& text) = 0;
     // A fault of the program itself, not of what the learner did or gave it.
-    virtual void internalErrorBox(const std::string& text) = 0;
+    // `developerLine` is kept where a developer looks (the terminal, the debugger), in plain text.
+    virtual void internalErrorBox(const std::string& text, const std::string& developerLine) = 0;
     // The chosen file's full name, its folder made the current folder; nothing on cancel.
     virtual std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) = 0;
     virtual void showHelpContents(const std::string& helpFile) = 0;

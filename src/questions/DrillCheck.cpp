@@ -69,7 +69,7 @@ public:
 
     void messageBox(const std::string& text) override { boxes.push_back(text); }
     void errorBox(const std::string& text) override { boxes.push_back(text); }
-    void internalErrorBox(const std::string& text) override { boxes.push_back(text); }
+    void internalErrorBox(const std::string& text, const std::string&) override { boxes.push_back(text); }
     std::optional<std::string> chooseFile(const std::string&, const std::string&) override { return std::nullopt; }
     void showHelpContents(const std::string&) override {}
     void quitHelp(const std::string&) override {}

@@ -1,6 +1,7 @@
 #pragma once
 #include <deque>
 #include <functional>
+#include <iostream>
 #include <map>
 #include <optional>
 #include <set>
@@ -70,7 +71,9 @@ public:
 
     void messageBox(const std::string& text) override;
     void errorBox(const std::string& text) override { errors.push_back(text); }
-    void internalErrorBox(const std::string& text) override {
+    // The developer's line goes to standard error, as on the desktop.
+    void internalErrorBox(const std::string& text, const std::string& developerLine) override {
+        std::cerr << developerLine << std::endl;
         internalErrors.push_back(text);
         ++internalErrorsUnchecked;
     }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <iostream>
 #include <unistd.h>
 
 #include "platform/AppError.h"
@@ -122,7 +123,8 @@ void QtPlatform::errorBox(const std::string& text) {
     showBox(m_mainWindow, QMessageBox::Critical, text);
 }
 
-void QtPlatform::internalErrorBox(const std::string& text) {
+void QtPlatform::internalErrorBox(const std::string& text, const std::string& developerLine) {
+    std::cerr << developerLine << std::endl;
     showBox(m_mainWindow, QMessageBox::Critical, text);
 }
 

@@ -51,7 +51,7 @@ public:
 
     void messageBox(const std::string& text) override;
     void errorBox(const std::string& text) override;
-    void internalErrorBox(const std::string& text) override;
+    void internalErrorBox(const std::string& text, const std::string& developerLine) override;
     std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) override;
     void showHelpContents(const std::string& helpFile) override;
     void quitHelp(const std::string& helpFile) override;

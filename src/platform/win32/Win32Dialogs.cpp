@@ -40,9 +40,9 @@ void Win32Dialogs::errorBox(const std::string& text) {
     show(text, MB_ICONERROR);
 }
 
-void Win32Dialogs::internalErrorBox(const std::string& text) {
+void Win32Dialogs::internalErrorBox(const std::string& text, const std::string& developerLine) {
     // A program without a console keeps the line for a developer in the debugger's output.
-    OutputDebugStringW((L"qm7w: " + wideText(text) + L"\n").c_str());
+    OutputDebugStringW((wideFromUtf8(developerLine) + L"\n").c_str());
     show(text, MB_ICONERROR);
 }
 

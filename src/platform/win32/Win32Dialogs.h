@@ -15,7 +15,7 @@ public:
 
     void messageBox(const std::string& text);
     void errorBox(const std::string& text);
-    void internalErrorBox(const std::string& text);
+    void internalErrorBox(const std::string& text, const std::string& developerLine);
     // The chosen file's full name, its folder made the current folder; nothing on cancel.
     std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension);
     // Shows the help file (HTML) in the learner's browser, from a copy in the temporary folder, since a

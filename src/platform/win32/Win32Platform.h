@@ -48,7 +48,9 @@ public:
 
     void messageBox(const std::string& text) override { m_dialogs.messageBox(text); }
     void errorBox(const std::string& text) override { m_dialogs.errorBox(text); }
-    void internalErrorBox(const std::string& text) override { m_dialogs.internalErrorBox(text); }
+    void internalErrorBox(const std::string& text, const std::string& developerLine) override {
+        m_dialogs.internalErrorBox(text, developerLine);
+    }
     std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) override {
         return m_dialogs.chooseFile(filter, defaultExtension);
     }
