@@ -27,11 +27,9 @@ SIZE textSize(HWND window, HFONT font, const std::wstring& text) {
     return SIZE{area.right - area.left, area.bottom - area.top};
 }
 
-class LabelView : public ControlView {
+// A control that Windows draws in the colours the program gives it: background and text.
+class ColoredView : public ControlView {
 public:
-    LabelView(HWND parent, ViewContext& context)
-        : ControlView(createControl(L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, parent, context), context) {}
-
     HBRUSH paintColors(HDC dc) override {
         SetTextColor(dc, colorRef(m_colors.second));
         SetBkColor(dc, colorRef(m_colors.first));
@@ -39,11 +37,28 @@ public:
     }
 
 protected:
-    void showContent(const Control& control) override {
+    ColoredView(HWND window, ViewContext& context, Rgb background)
+        : ControlView(window, context), m_colors{background, colors::black} {}
+    void showColors(const Control& control) {
         if (std::pair(control.color(), control.font().color) != m_colors) {
             m_colors = {control.color(), control.font().color};
             InvalidateRect(window(), nullptr, TRUE);
         }
+    }
+
+private:
+    std::pair<Rgb, Rgb> m_colors;
+};
+
+class LabelView : public ColoredView {
+public:
+    LabelView(HWND parent, ViewContext& context)
+        : ColoredView(createControl(L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, parent, context), context,
+                      colors::tooltipBackground) {}
+
+protected:
+    void showContent(const Control& control) override {
+        showColors(control);
         if (changed(m_caption, control.caption())) {
             m_text = wideText(control.caption());
             SetWindowTextW(window(), m_text.c_str());
@@ -59,7 +74,6 @@ protected:
 private:
     std::optional<std::string> m_caption;
     std::wstring m_text;
-    std::pair<Rgb, Rgb> m_colors{colors::tooltipBackground, colors::black};
 };
 
 // The toolbar: a raised panel that always spans the whole width of the window, its caption at the left.
@@ -228,29 +242,20 @@ private:
 
 // The question text box: read-only, and its selection, the blank being asked, is moved only by the
 // program, so it takes no clicks, drags or menu of its own.
-class MemoView : public ControlView {
+class MemoView : public ColoredView {
 public:
     MemoView(HWND parent, ViewContext& context)
-        : ControlView(createControl(L"EDIT", ES_MULTILINE | ES_READONLY | ES_NOHIDESEL | ES_AUTOVSCROLL,
+        : ColoredView(createControl(L"EDIT", ES_MULTILINE | ES_READONLY | ES_NOHIDESEL | ES_AUTOVSCROLL,
                                     WS_EX_CLIENTEDGE, parent, context),
-                      context) {
+                      context, colors::white) {
         SetWindowLongPtrW(window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         m_editProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MemoView::windowProc)));
     }
 
-    HBRUSH paintColors(HDC dc) override {
-        SetTextColor(dc, colorRef(m_colors.second));
-        SetBkColor(dc, colorRef(m_colors.first));
-        return context().gdi.brush(m_colors.first);
-    }
-
 protected:
     void showContent(const Control& control) override {
-        if (std::pair(control.color(), control.font().color) != m_colors) {
-            m_colors = {control.color(), control.font().color};
-            InvalidateRect(window(), nullptr, TRUE);
-        }
+        showColors(control);
         const auto& model = static_cast<const Memo&>(control);
         const std::string& text = model.caption();
         bool textChanged = changed(m_text, text);
@@ -286,7 +291,6 @@ private:
     WNDPROC m_editProc;
     std::optional<std::string> m_text;
     std::optional<std::pair<int, int>> m_selection;
-    std::pair<Rgb, Rgb> m_colors{colors::white, colors::black};
 };
 
 // The question picture, read from its file when it is shown, so a file changed meanwhile shows its new
