@@ -12,6 +12,7 @@
 #include "platform/TextDecoding.h"
 #include "questions/ChoicesLine.h"
 #include "questions/DbcsPos.h"
+#include "questions/QuestionBlock.h"
 #include "run/ChoiceOrder.h"
 #include "run/Presentation.h"
 
@@ -141,15 +142,10 @@ int countBlanks(std::string_view text) {
 
 // What the window would show oddly, though the question can be asked.
 std::string oddities(Program& program, std::int32_t question) {
-    const LineList& lines = program.Mn1.FileLines;
-    int index = program.Run.Table.start(question);
-    std::string text;
-    do
-        text += lines.get(index++) + "\r\n";
-    while (!IsChoicesLine(lines.get(index)));
-    int blanks = countBlanks(text);
-    int labels = static_cast<int>(TrimAnswerLine(lines.get(index + 1)).size() + 1) / 2;
-    std::vector<std::string> choices = SplitChoices(lines.get(index));
+    QuestionBlock block = ReadQuestionBlock(program.Mn1.FileLines, program.Run.Table.start(question));
+    int blanks = countBlanks(block.text);
+    int labels = static_cast<int>(block.answerLine.size() + 1) / 2;
+    std::vector<std::string> choices = SplitChoices(block.choicesLine);
     auto shown = std::count_if(choices.begin(), choices.end(), [](const std::string& c) { return !c.empty(); });
 
     std::string notes;

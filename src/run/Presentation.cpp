@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "platform/AppError.h"
 #include "questions/ChoicesLine.h"
+#include "questions/QuestionBlock.h"
 #include "run/ChoiceOrder.h"
 
 namespace {
@@ -80,21 +81,15 @@ std::string TranslationLine(const Program& program) {
 void PresentQuestion(Program& program, std::int32_t) {
     RunState& run = program.Run;
     TMn1& window = program.Mn1;
-    const LineList& lines = window.FileLines;
 
     std::string number = std::to_string(run.Table.pending(run.CurrentQuestion));
     window.No.setCaption(number);
     window.Yaku.setCaption("");
-    int index = run.Table.start(run.CurrentQuestion);
     ClearChoices(program);
     if (run.FirstAttempt)
         showProgress(program);
 
-    std::string text;
-    do {
-        text += lines.get(index) + "\r\n";
-        ++index;
-    } while (!IsChoicesLine(lines.get(index)));
+    QuestionBlock question = ReadQuestionBlock(window.FileLines, run.Table.start(run.CurrentQuestion));
 
     if (run.CurrentQuestion < 10)
         number = "0" + number;
@@ -103,9 +98,9 @@ void PresentQuestion(Program& program, std::int32_t) {
 
     window.ChoiceLines.clear();
     window.ChoiceLines.add("Dummy");
-    window.Toi.setText(text);
-    run.AnswerLine = TrimAnswerLine(lines.get(index + 1));
-    readChoices(program, lines.get(index));
+    window.Toi.setText(question.text);
+    run.AnswerLine = question.answerLine;
+    readChoices(program, question.choicesLine);
 
     run.FirstAttempt = 1;
     window.kakunin.setCaption("--");

@@ -6,10 +6,12 @@
 #include "run/Review.h"
 
 void SpdBtn9Click(Program& program) {
-    if (program.Phase != RunPhase::Finished || program.Review.retryQuestions.empty())
+    if (program.Phase != RunPhase::Finished || program.Review.missed.empty())
         return;
     // The Open forgets the list; the retry keeps its own copy.
-    std::vector<std::int32_t> wanted = program.Review.retryQuestions;
+    std::vector<std::int32_t> wanted;
+    for (const auto& entry : program.Review.missed)
+        wanted.push_back(entry.first);
     OpenQuestionFile(program, program.Review.drillFile, program.platform.currentFolder());
     RunState& run = program.Run;
     if (program.Phase != RunPhase::Asking)

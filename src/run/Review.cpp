@@ -5,6 +5,7 @@
 #include "app/Program.h"
 #include "platform/Cp932.h"
 #include "questions/ChoicesLine.h"
+#include "questions/QuestionBlock.h"
 #include "run/Presentation.h"
 
 namespace {
@@ -33,14 +34,13 @@ std::string fillBlanks(const std::string& text, const std::vector<std::string>& 
     return filled;
 }
 
-// The keys of the current question's answer line, as the drill file gives them.
-std::string answerKeysOf(Program& program, int& choicesIndex) {
-    const LineList& lines = program.Mn1.FileLines;
-    RunState& run = program.Run;
-    choicesIndex = run.Table.start(run.CurrentQuestion);
-    while (!IsChoicesLine(lines.get(choicesIndex)))
-        ++choicesIndex;
-    return TrimAnswerLine(lines.get(choicesIndex + 1));
+QuestionBlock currentQuestion(Program& program) {
+    return ReadQuestionBlock(program.Mn1.FileLines, program.Run.Table.start(program.Run.CurrentQuestion));
+}
+
+// How many blanks the question's answer line names.
+std::size_t blanksOf(const QuestionBlock& question) {
+    return (question.answerLine.size() + 1) / 2;
 }
 
 MissedQuestion& noteOf(Program& program) {
@@ -49,14 +49,9 @@ MissedQuestion& noteOf(Program& program) {
     MissedQuestion& missed = entry->second;
     if (!added)
         return missed;
-    const LineList& lines = program.Mn1.FileLines;
-    int choicesIndex = 0;
-    std::string keys = answerKeysOf(program, choicesIndex);
-    std::string text;
-    for (int index = run.Table.start(run.CurrentQuestion); index < choicesIndex; ++index)
-        text += lines.get(index) + "\r\n";
-    missed.text = fillBlanks(text, SplitChoices(lines.get(choicesIndex)), keys);
-    missed.wrongChoices.resize((keys.size() + 1) / 2);
+    QuestionBlock question = currentQuestion(program);
+    missed.text = fillBlanks(question.text, SplitChoices(question.choicesLine), question.answerLine);
+    missed.wrongChoices.resize(blanksOf(question));
     if (run.TranslationLoaded)
         missed.translation = TranslationLine(program);
     return missed;
@@ -72,14 +67,13 @@ std::string joined(const std::vector<std::string>& texts) {
 } // namespace
 
 void StartReview(Program& program, const std::string& drillFile) {
-    program.Review = RunReview{drillFile, {}, {}, 0};
+    program.Review = RunReview{drillFile, {}, 0};
     program.Mn1.SpdBtn9.setEnabled(false);
 }
 
 void NoteMiss(Program& program) {
     MissedQuestion& missed = noteOf(program);
-    int choicesIndex = 0;
-    std::size_t keys = (answerKeysOf(program, choicesIndex).size() + 1) / 2;
+    std::size_t keys = blanksOf(currentQuestion(program));
     std::size_t keysLeft = (program.Run.AnswerLine.size() + 1) / 2;
     if (keysLeft >= keys || missed.wrongChoices.empty())
         return;
@@ -111,10 +105,7 @@ std::string ReviewText(const std::map<std::int32_t, MissedQuestion>& missed) {
 
 void ShowReview(Program& program) {
     RunReview& review = program.Review;
-    review.retryQuestions.clear();
-    for (const auto& entry : review.missed)
-        review.retryQuestions.push_back(entry.first);
-    program.Mn1.SpdBtn9.setEnabled(!review.retryQuestions.empty());
+    program.Mn1.SpdBtn9.setEnabled(!review.missed.empty());
     if (!review.missed.empty())
         program.Mn1.Toi.setText(ReviewText(review.missed));
 }

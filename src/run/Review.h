@@ -17,8 +17,7 @@ struct MissedQuestion {
 // What the learner missed in the run in progress, and the questions the retry button practises.
 struct RunReview {
     std::string drillFile;                         // the name the drill was opened with
-    std::map<std::int32_t, MissedQuestion> missed; // by question number
-    std::vector<std::int32_t> retryQuestions;      // left by the run that ended last; empty: no retry
+    std::map<std::int32_t, MissedQuestion> missed; // by question number; after a run, what the retry practises
     std::int32_t practised = 0;                    // questions of a retry run; 0 for a run of the whole drill
 };
 

@@ -1,0 +1,15 @@
+#include "questions/QuestionBlock.h"
+
+#include "platform/LineList.h"
+#include "questions/ChoicesLine.h"
+
+QuestionBlock ReadQuestionBlock(const LineList& lines, int start) {
+    QuestionBlock block;
+    int index = start;
+    do
+        block.text += lines.get(index++) + "\r\n";
+    while (!IsChoicesLine(lines.get(index)));
+    block.choicesLine = lines.get(index);
+    block.answerLine = TrimAnswerLine(lines.get(index + 1));
+    return block;
+}
