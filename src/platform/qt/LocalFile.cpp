@@ -129,33 +129,36 @@ bool isExistingFile(const std::string& localName) {
     return ::stat(localName.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-std::optional<std::string> readLocalFile(const std::string& localName, std::size_t maxBytes) {
+bool readLocalFileInPieces(const std::string& localName, const std::function<void(std::string_view)>& take,
+                           std::size_t maxBytes) {
     // Without O_NONBLOCK, opening a FIFO waits for a writer; the descriptor itself is checked, so the
     // name cannot become something else between the check and the reading.
     int fd = ::open(localName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return std::nullopt;
+        return false;
+    // Closed also when `take` throws.
+    std::unique_ptr<int, void (*)(int*)> closer(&fd, [](int* open) { ::close(*open); });
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    std::string bytes;
-    bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), maxBytes));
-    char buffer[65536];
-    while (bytes.size() < maxBytes) {
-        ssize_t count = ::read(fd, buffer, std::min(sizeof buffer, maxBytes - bytes.size()));
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    std::vector<char> buffer(65536);
+    for (std::size_t left = maxBytes; left > 0;) {
+        ssize_t count = ::read(fd, buffer.data(), std::min(buffer.size(), left));
         if (count < 0 && errno == EINTR)
             continue;
-        if (count < 0) {
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (count == 0)
-            break;
-        bytes.append(buffer, static_cast<std::size_t>(count));
+        if (count <= 0)
+            return count == 0;
+        take(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
+        left -= static_cast<std::size_t>(count);
     }
-    ::close(fd);
+    return true;
+}
+
+std::optional<std::string> readLocalFile(const std::string& localName, std::size_t maxBytes) {
+    std::string bytes;
+    if (!readLocalFileInPieces(
+            localName, [&](std::string_view piece) { bytes += piece; }, maxBytes))
+        return std::nullopt;
     return bytes;
 }
 
@@ -166,26 +169,6 @@ std::string readLimitedLocalFile(const std::string& sjisName, std::size_t limit)
     if (bytes->size() > limit)
         throw AppError(TooLargeText(sjisName, limit));
     return std::move(*bytes);
-}
-
-bool readLocalFileInPieces(const std::string& localName, const std::function<void(std::string_view)>& take) {
-    int fd = ::open(localName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    // Closed also when `take` throws.
-    std::unique_ptr<int, void (*)(int*)> closer(&fd, [](int* open) { ::close(*open); });
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    std::vector<char> buffer(65536);
-    for (;;) {
-        ssize_t count = ::read(fd, buffer.data(), buffer.size());
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return count == 0;
-        take(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
-    }
 }
 
 bool replaceLocalFile(const std::string& linkName, std::string_view bytes) {

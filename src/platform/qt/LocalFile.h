@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -24,9 +25,10 @@ std::optional<std::string> readLocalFile(const std::string& localName, std::size
 // A file named in Shift-JIS, whole; AppError when it cannot be opened or is larger than `limit`.
 std::string readLimitedLocalFile(const std::string& sjisName, std::size_t limit);
 
-// Hands a regular file to `take` a piece at a time; false when it cannot be opened or read. The open
-// does not wait, so a FIFO of that name is refused, not waited for.
-bool readLocalFileInPieces(const std::string& localName, const std::function<void(std::string_view)>& take);
+// Hands a regular file to `take` a piece at a time, no more than its first `maxBytes`; false when it
+// cannot be opened or read. The open does not wait, so a FIFO of that name is refused, not waited for.
+bool readLocalFileInPieces(const std::string& localName, const std::function<void(std::string_view)>& take,
+                           std::size_t maxBytes = SIZE_MAX);
 
 // Whether files can be made in the folder. Root may write anywhere, so for root a folder whose mode
 // forbids writing counts as read-only all the same.
