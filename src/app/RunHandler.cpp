@@ -85,7 +85,7 @@ void RunHandler(Program& program, std::string_view name, const std::function<voi
         try {
             work();
         } catch (const AppError& error) {
-            program.platform.errorBox(std::string(error.what()) + ".");
+            program.platform.errorBox(error.boxText());
         } catch (const std::bad_alloc&) {
             program.platform.errorBox(OutOfMemoryText() + ".");
         } catch (const WindowClosing&) {

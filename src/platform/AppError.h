@@ -7,6 +7,9 @@
 class AppError : public std::runtime_error {
 public:
     explicit AppError(const std::string& sjisMessage) : std::runtime_error(sjisMessage) {}
+
+    // The text of the standard error box.
+    std::string boxText() const { return std::string(what()) + "."; }
 };
 
 // The sound device cannot be opened: the machine has none, or its sound server cannot be reached.

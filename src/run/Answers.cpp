@@ -55,7 +55,7 @@ bool openCompletionSound(Program& program, bool& own) {
             return true;
     } catch (const AppError& error) {
         // Reported, then the question goes on as if it had no sound, so it cannot get stuck.
-        platform.errorBox(std::string(error.what()) + ".");
+        platform.errorBox(error.boxText());
     }
     own = false;
     return false;
@@ -142,7 +142,7 @@ void WrongAnswer(Program& program) {
         } catch (const AppError& error) {
             // Reported once; a box on every miss would stand between the learner and the drill.
             program.BuzzBroken = true;
-            platform.errorBox(std::string(error.what()) + ".");
+            platform.errorBox(error.boxText());
         }
     }
     platform.beep(QuestionBeep);

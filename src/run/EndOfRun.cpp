@@ -19,7 +19,7 @@ void EndRun(Program& program) {
         WriteResultsRecord(program);
     } catch (const AppError& error) {
         // The record is lost and the learner is told; the run's own figures are still shown.
-        program.platform.errorBox(std::string(error.what()) + ".");
+        program.platform.errorBox(error.boxText());
     }
     program.platform.refreshResultsHistory(ReadResultsHistory(program));
     window.shGauge2.setWidth(GaugeFullWidth);

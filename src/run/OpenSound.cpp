@@ -10,7 +10,7 @@ bool OpenSound(Program& program) {
     } catch (const SoundDeviceError& error) {
         // A box on every answer would stand between the learner and the drill.
         if (!program.SoundDeviceReported)
-            program.platform.errorBox(std::string(error.what()) + ".");
+            program.platform.errorBox(error.boxText());
         program.SoundDeviceReported = true;
         return false;
     }
