@@ -188,3 +188,12 @@ DrillCheck CheckDrill(DrillFiles& files, const std::string& name, const std::str
     check.report += "結果: 開けます\n";
     return check;
 }
+
+std::string DrillCheckSummary(std::size_t files, std::size_t opening) {
+    return std::to_string(files) + " ファイル: " + std::to_string(opening) + " 開けます, " +
+           std::to_string(files - opening) + " 開けません\n";
+}
+
+int DrillCheckStatus(std::size_t files, std::size_t opening) {
+    return files > 0 && opening == files ? 0 : 1;
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 class DrillFiles;
@@ -14,3 +15,8 @@ struct DrillCheck {
 // the encoding, the number of questions or the refusal, each question's picture, sound and translation
 // line, and what the window would show oddly; `shownName` heads it.
 DrillCheck CheckDrill(DrillFiles& files, const std::string& name, const std::string& shownName);
+
+// The line that ends a check of `files` files of which `opening` would open: "3 ファイル: 2 開けます, 1 開けません".
+std::string DrillCheckSummary(std::size_t files, std::size_t opening);
+// The check's exit status: 0 when there were files and every one would open, else 1.
+int DrillCheckStatus(std::size_t files, std::size_t opening);

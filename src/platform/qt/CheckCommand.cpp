@@ -53,7 +53,7 @@ int runDrillCheck(const std::vector<std::string>& names) {
         std::cout << check.report;
         opening += check.opens ? 1 : 0;
     }
-    std::cout << files.size() << " ファイル: " << opening << " 開けます, " << files.size() - opening << " 開けません\n";
+    std::cout << DrillCheckSummary(files.size(), opening);
     std::cout.flush();
-    return !files.empty() && opening == files.size() ? 0 : 1;
+    return DrillCheckStatus(files.size(), opening);
 }
