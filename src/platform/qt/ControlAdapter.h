@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Control.h"
+#include "app/ShownValue.h"
 
 class QWidget;
 
@@ -34,13 +35,6 @@ protected:
 
     // NoRole as `background` leaves the background as the style draws it.
     void showColors(QPalette::ColorRole background, Rgb fill, QPalette::ColorRole foreground, Rgb text);
-    // Keeps `value` as shown; true when it differs from what was shown before.
-    template <typename T> static bool changed(std::optional<T>& shown, const T& value) {
-        if (shown == value)
-            return false;
-        shown = value;
-        return true;
-    }
 
 private:
     QWidget* m_widget;

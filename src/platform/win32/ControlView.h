@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "app/Control.h"
+#include "app/ShownValue.h"
 
 class GdiCache;
 
@@ -45,14 +46,6 @@ protected:
     virtual SIZE ownSize(const Control& control) const;
     HFONT font() const { return m_fontHandle; }
     ViewContext& context() const { return m_context; }
-
-    // Keeps `value` as shown; true when it differs from what was shown before.
-    template <typename T> static bool changed(std::optional<T>& shown, const T& value) {
-        if (shown == value)
-            return false;
-        shown = value;
-        return true;
-    }
 
 private:
     HWND m_window;
