@@ -1,7 +1,7 @@
 #include "app/CompanionFile.h"
 
-#include "app/Program.h"
 #include "app/ProgramFolder.h"
+#include "model/Program.h"
 
 std::string CompanionFile(const Program& program, const std::string& name) {
     const std::string& folder = program.Run.ProgramDir;

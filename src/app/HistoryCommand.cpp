@@ -1,5 +1,5 @@
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "results/ResultsHistory.h"
 
 // Only reads the log, so it may run at any time, also inside a wait of another handler.

@@ -3,10 +3,10 @@
 #include <variant>
 
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
 
 namespace {
 

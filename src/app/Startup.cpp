@@ -1,8 +1,8 @@
 #include "app/Events.h"
-#include "app/Program.h"
 #include "app/ProgramFolder.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 
 void FormCreate(Program& program) {
     TMn1& window = program.Mn1;

@@ -1,6 +1,6 @@
 #include "app/CompanionFile.h"
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 
 namespace {
 

@@ -5,15 +5,15 @@
 #include <vector>
 
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
-#include "platform/TextDecoding.h"
 #include "questions/ChoicesLine.h"
-#include "questions/DbcsPos.h"
 #include "run/ChoiceOrder.h"
 #include "run/Presentation.h"
+#include "text/Cp932.h"
+#include "text/DbcsPos.h"
+#include "text/Limits.h"
+#include "text/TextDecoding.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "questions/IndexQuestions.h"
 
-#include "app/Program.h"
-#include "platform/Cp932.h"
-#include "platform/TextDecoding.h"
+#include "model/Program.h"
 #include "questions/ChoicesLine.h"
-#include "questions/DbcsPos.h"
 #include "questions/FormatCheck.h"
+#include "text/Cp932.h"
+#include "text/DbcsPos.h"
+#include "text/TextDecoding.h"
 
 namespace {
 

@@ -1,13 +1,15 @@
+#include "questions/OpenCommand.h"
+
 #include "app/Events.h"
-#include "app/Program.h"
-#include "platform/Cp932.h"
-#include "platform/TextDecoding.h"
+#include "model/Program.h"
 #include "questions/ChoicesLine.h"
 #include "questions/FormatCheck.h"
 #include "questions/IndexQuestions.h"
 #include "results/ResultsTotals.h"
 #include "results/TimeStamp.h"
 #include "run/Presentation.h"
+#include "text/Cp932.h"
+#include "text/TextDecoding.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
-#include "platform/LineCutter.h"
 #include "results/Figures.h"
 #include "results/ResultsLog.h"
+#include "text/LineCutter.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "app/CompanionFile.h"
-#include "app/Program.h"
+#include "model/Program.h"
 
 std::optional<std::string> ResultsLogPath(const Program& program) {
     Platform& platform = program.platform;

@@ -1,10 +1,10 @@
 #include "results/ResultsTotals.h"
 
-#include "app/Program.h"
-#include "platform/Cp932.h"
-#include "platform/LineCutter.h"
+#include "model/Program.h"
 #include "results/Figures.h"
 #include "results/ResultsLog.h"
+#include "text/Cp932.h"
+#include "text/LineCutter.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/Program.h"
 #include "app/ProgramFolder.h"
-#include "questions/DbcsPos.h"
+#include "model/Program.h"
 #include "results/Figures.h"
 #include "results/ResultsLog.h"
 #include "results/TimeStamp.h"
+#include "text/DbcsPos.h"
 
 namespace {
 

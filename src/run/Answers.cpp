@@ -5,7 +5,7 @@
 
 #include "app/CompanionFile.h"
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
 #include "run/ChoiceOrder.h"
 #include "run/EndOfRun.h"

@@ -1,7 +1,7 @@
 #include "run/ChoiceOrder.h"
 
-#include "app/Program.h"
-#include "questions/DbcsPos.h"
+#include "model/Program.h"
+#include "text/DbcsPos.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "run/EndOfRun.h"
 
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
 #include "results/Figures.h"
 #include "results/ResultsHistory.h"
 #include "results/ResultsWriter.h"
 #include "run/Presentation.h"
+#include "text/Cp932.h"
 
 void EndRun(Program& program) {
     RunState& run = program.Run;

@@ -1,5 +1,7 @@
+#include "run/ListenHintSkip.h"
+
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
 #include "run/ChoiceOrder.h"
 #include "run/OpenSound.h"

@@ -1,6 +1,6 @@
 #include "run/OpenSound.h"
 
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
 
 bool OpenSound(Program& program) {

@@ -1,6 +1,6 @@
 #include "run/Pause.h"
 
-#include "app/Program.h"
+#include "model/Program.h"
 
 void Pause(Program& program, std::int32_t ms) {
     Platform& platform = program.platform;

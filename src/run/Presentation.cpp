@@ -1,6 +1,6 @@
 #include "run/Presentation.h"
 
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
 #include "questions/ChoicesLine.h"
 #include "run/ChoiceOrder.h"

@@ -1,8 +1,8 @@
 #include "fake/FakePlatform.h"
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
 
 void FakeSoundPlayer::open() {
     close();

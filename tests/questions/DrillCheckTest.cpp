@@ -21,14 +21,15 @@ TEST(DrillCheck, ReportsEncodingCompanionsOdditiesAndRefusalsWithoutTouchingAnyt
     platform.files["pbjp.txt"] = "head\r\none\r\n";
     platform.files["pb03.bmp"] = "BM";
     platform.unreadable.insert("pb03.bmp"); // a FIFO, say
-    EXPECT_EQ(CheckDrill(platform, "p.m7", "drills/p.m7").report,
-              "== drills/p.m7\n文字コード: Shift-JIS\n注意: 解答行の全角の記号を半角として読みました (5行目)\n問題数: 4\n"
-              "問01  絵: あり (pb01.bmp)  音声: なし (pb01.wav)  訳: あり\n"
-              "問02  絵: 読めません (pb02.bmp)  音声: あり (pb02.wav)  訳: なし\n"
-              "問03  絵: ﾌｧｲﾙ pb03.bmp は開けません  音声: 鳴らせません (pb03.wav: cannot open pb03.wav)  訳: なし\n"
-              "問03  注意: 問題文に空欄（_）がありません\n問03  注意: 空でない選択肢が1個しかありません\n"
-              "問04  絵: なし (pb04.bmp)  音声: なし (pb04.wav)  訳: なし\n"
-              "問04  注意: 空欄が2個、解答の記号が1個です（残りの空欄は埋まりません）\n結果: 開けます\n");
+    EXPECT_EQ(
+        CheckDrill(platform, "p.m7", "drills/p.m7").report,
+        "== drills/p.m7\n文字コード: Shift-JIS\n注意: 解答行の全角の記号を半角として読みました (5行目)\n問題数: 4\n"
+        "問01  絵: あり (pb01.bmp)  音声: なし (pb01.wav)  訳: あり\n"
+        "問02  絵: 読めません (pb02.bmp)  音声: あり (pb02.wav)  訳: なし\n"
+        "問03  絵: ﾌｧｲﾙ pb03.bmp は開けません  音声: 鳴らせません (pb03.wav: cannot open pb03.wav)  訳: なし\n"
+        "問03  注意: 問題文に空欄（_）がありません\n問03  注意: 空でない選択肢が1個しかありません\n"
+        "問04  絵: なし (pb04.bmp)  音声: なし (pb04.wav)  訳: なし\n"
+        "問04  注意: 空欄が2個、解答の記号が1個です（残りの空欄は埋まりません）\n結果: 開けます\n");
 
     platform.files["e.m7"] = "T\nq\nQ ___\n#a#b\n1 \xF0\x9F\x98\x80\n";
     platform.files["h.m7"] = "T\r\nq\r\nQ ___\r\n#a#b\r\n/#\r\n1\r\n";

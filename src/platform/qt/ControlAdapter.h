@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/Control.h"
+#include "model/Control.h"
 
 class QWidget;
 

@@ -4,11 +4,11 @@
 #include <filesystem>
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
-#include "platform/qt/LocalFile.h"
+#include "platform/posix/LocalFile.h"
 #include "platform/qt/PictureFile.h"
-#include "platform/qt/SdlSoundPlayer.h"
+#include "platform/sdl/SdlSoundPlayer.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
 
 bool LocalDrillFiles::fileExists(const std::string& name) {
     return isExistingFile(localFileName(name));

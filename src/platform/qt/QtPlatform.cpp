@@ -13,11 +13,11 @@
 #include <unistd.h>
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
+#include "platform/posix/LocalFile.h"
 #include "platform/qt/FileFilter.h"
-#include "platform/qt/LocalFile.h"
 #include "platform/qt/QtConversions.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
 
 namespace {
 

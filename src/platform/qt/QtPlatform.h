@@ -9,7 +9,7 @@
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/LocalDrillFiles.h"
 #include "platform/qt/ResultsHistoryWindow.h"
-#include "platform/qt/SdlSoundPlayer.h"
+#include "platform/sdl/SdlSoundPlayer.h"
 
 // The machine as the program sees it on a Linux desktop: Qt for the window system, SDL2 for sound,
 // POSIX for files and clocks, the drill's files as a check reads them. Its windows, boxes and waits need a

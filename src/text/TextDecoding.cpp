@@ -1,14 +1,14 @@
-#include "platform/TextDecoding.h"
+#include "text/TextDecoding.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <optional>
 
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
-#include "platform/LineList.h"
 #include "platform/Platform.h"
-#include "platform/Utf8.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
+#include "text/LineList.h"
+#include "text/Utf8.h"
 
 namespace {
 

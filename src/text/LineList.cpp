@@ -1,11 +1,11 @@
-#include "platform/LineList.h"
+#include "text/LineList.h"
 
 #include <utility>
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/LineCutter.h"
 #include "platform/Platform.h"
+#include "text/Cp932.h"
+#include "text/LineCutter.h"
 
 void LineList::checkIndex(int index, int limit) const {
     if (index < 0 || index >= limit)

@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "app/TMn1.h"
+#include "model/RunState.h"
+#include "model/TMn1.h"
 #include "platform/Platform.h"
-#include "run/RunState.h"
 
 // The running program: the application object's values, the main window, the run state beside it,
 // and the platform every handler reaches the machine through.

@@ -1,4 +1,4 @@
-#include "platform/LineCutter.h"
+#include "text/LineCutter.h"
 
 #include <algorithm>
 
