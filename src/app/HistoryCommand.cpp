@@ -4,5 +4,5 @@
 
 // Only reads the log, so it may run at any time, also inside a wait of another handler.
 void SpdBtn8Click(Program& program) {
-    program.platform.showResultsHistory(ReadResultsHistory(program));
+    program.platform.dialogs.showResultsHistory(ReadResultsHistory(program));
 }

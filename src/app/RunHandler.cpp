@@ -1,4 +1,3 @@
-#include <iostream>
 #include <new>
 #include <variant>
 
@@ -60,8 +59,8 @@ bool takesInput(const Program& program, Accepts accepts) {
 }
 
 void reportInternalFault(Program& program, std::string_view name, const char* what) {
-    std::cerr << "qm7w: internal error in " << name << ": " << what << std::endl;
-    program.platform.internalErrorBox(sjis("内部エラーが起きました（") + std::string(name) + sjis("）。"));
+    program.platform.dialogs.internalErrorBox(sjis("内部エラーが起きました（") + std::string(name) + sjis("）。"),
+                                              "internal error in " + std::string(name) + ": " + what);
 }
 
 template <class Handler, class... Args> void runUnderRule(Program& program, Handler handler, Args&... args) {
@@ -85,9 +84,9 @@ void RunHandler(Program& program, std::string_view name, const std::function<voi
         try {
             work();
         } catch (const AppError& error) {
-            program.platform.errorBox(std::string(error.what()) + ".");
+            program.platform.dialogs.errorBox(std::string(error.what()) + ".");
         } catch (const std::bad_alloc&) {
-            program.platform.errorBox(OutOfMemoryText() + ".");
+            program.platform.dialogs.errorBox(OutOfMemoryText() + ".");
         } catch (const WindowClosing&) {
             // The handler stops; the window closes below.
         } catch (const std::exception& error) {
@@ -97,7 +96,7 @@ void RunHandler(Program& program, std::string_view name, const std::function<voi
         }
     }
     if (program.HandlerDepth == 0 && program.Closing)
-        program.platform.closeMainWindow();
+        program.platform.events.closeMainWindow();
 }
 
 void RunHandler(Program& program, void (*handler)(Program&)) {

@@ -14,9 +14,9 @@ constexpr std::int32_t HintPause = 300;
 
 void SpdBtn6Click(Program& program) {
     std::string name = QuestionSoundName(program);
-    if (!program.platform.fileExists(name))
+    if (!program.platform.files.fileExists(name))
         return;
-    SoundPlayer& player = program.platform.mediaPlayer();
+    SoundPlayer& player = program.platform.sound.mediaPlayer();
     player.setFileName(name);
     if (!OpenSound(program))
         return;

@@ -5,12 +5,12 @@
 
 bool OpenSound(Program& program) {
     try {
-        program.platform.mediaPlayer().open();
+        program.platform.sound.mediaPlayer().open();
         return true;
     } catch (const SoundDeviceError& error) {
         // A box on every answer would stand between the learner and the drill.
         if (!program.SoundDeviceReported)
-            program.platform.errorBox(std::string(error.what()) + ".");
+            program.platform.dialogs.errorBox(std::string(error.what()) + ".");
         program.SoundDeviceReported = true;
         return false;
     }

@@ -27,8 +27,8 @@ void showPicture(Program& program, const std::string& number) {
     // A picture that cannot be read is shown as no picture, whatever the reason.
     std::optional<PictureSize> size;
     try {
-        if (program.platform.fileExists(name))
-            size = program.platform.pictureSize(name);
+        if (program.platform.files.fileExists(name))
+            size = program.platform.files.pictureSize(name);
     } catch (const AppError&) {
     }
     if (size) {
@@ -99,7 +99,7 @@ void PresentQuestion(Program& program, std::int32_t) {
     if (run.CurrentQuestion < 10)
         number = "0" + number;
     showPicture(program, number);
-    window.SpdBtn6.setVisible(program.platform.fileExists(QuestionSoundName(program)));
+    window.SpdBtn6.setVisible(program.platform.files.fileExists(QuestionSoundName(program)));
 
     window.ChoiceLines.clear();
     window.ChoiceLines.add("Dummy");
@@ -110,7 +110,7 @@ void PresentQuestion(Program& program, std::int32_t) {
     run.FirstAttempt = 1;
     window.kakunin.setCaption("--");
     window.kakunin.setColor(colors::yellow);
-    run.QuestionStartTick = program.platform.tickCount();
+    run.QuestionStartTick = program.platform.clock.tickCount();
 }
 
 void ShowChoices(Program& program) {

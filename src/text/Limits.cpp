@@ -1,7 +1,7 @@
 #include "text/Limits.h"
 
 #include "platform/AppError.h"
-#include "platform/Platform.h"
+#include "platform/Files.h"
 #include "text/Cp932.h"
 
 std::string CannotOpenText(const std::string& name) {
@@ -16,8 +16,8 @@ std::string OutOfMemoryText() {
     return sjis("メモリが足りません");
 }
 
-std::string readLimitedFile(Platform& platform, const std::string& name, std::size_t limit) {
-    std::string bytes = platform.readFile(name, limit + 1);
+std::string readLimitedFile(Files& files, const std::string& name, std::size_t limit) {
+    std::string bytes = files.readFile(name, limit + 1);
     if (bytes.size() > limit)
         throw AppError(TooLargeText(name, limit));
     return bytes;

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string>
 
-class Platform;
+class Files;
 
 // Sizes far beyond any real drill: larger files and lines are refused before they can hold the program
 // for minutes or take its memory.
@@ -16,4 +16,4 @@ std::string TooLargeText(const std::string& name, std::size_t limit);
 std::string OutOfMemoryText();
 
 // The whole file, read no further than one byte past `limit`; a larger one is refused with TooLargeText.
-std::string readLimitedFile(Platform& platform, const std::string& name, std::size_t limit);
+std::string readLimitedFile(Files& files, const std::string& name, std::size_t limit);

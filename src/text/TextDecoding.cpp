@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "platform/Platform.h"
+#include "platform/Files.h"
 #include "text/Cp932.h"
 #include "text/Limits.h"
 #include "text/LineList.h"
@@ -165,8 +165,8 @@ std::string toShiftJis(std::string_view bytes, TextEncoding encoding) {
     return std::string(bytes);
 }
 
-TextEncoding loadDrillFile(LineList& lines, Platform& platform, const std::string& name) {
-    std::string bytes = readLimitedFile(platform, name, DrillFileLimit);
+TextEncoding loadDrillFile(LineList& lines, Files& files, const std::string& name) {
+    std::string bytes = readLimitedFile(files, name, DrillFileLimit);
     TextEncoding encoding = detectEncoding(bytes);
     lines.setText(toShiftJis(bytes, encoding));
     for (int i = 0; i < lines.count(); ++i)

@@ -28,7 +28,7 @@ class TestPlatform : public QtPlatform {
 public:
     void messageBox(const std::string& text) override { messages.push_back(text); }
     void errorBox(const std::string& text) override { errors.push_back(text); }
-    void internalErrorBox(const std::string& text) override { errors.push_back(text); }
+    void internalErrorBox(const std::string& text, const std::string&) override { errors.push_back(text); }
     std::optional<std::string> chooseFile(const std::string&, const std::string&) override {
         return chooseFileAnswer ? chooseFileAnswer() : std::nullopt;
     }
