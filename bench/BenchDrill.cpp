@@ -1,6 +1,6 @@
 #include "BenchDrill.h"
 
-#include "app/TMn1.h"
+#include "model/TMn1.h"
 #include "run/Presentation.h"
 
 void WriteBigDrill(Drill& drill) {

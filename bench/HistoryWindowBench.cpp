@@ -7,7 +7,7 @@
 #include <ctime>
 #include <sys/resource.h>
 
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/MainWindowView.h"
 #include "platform/qt/QtPlatform.h"

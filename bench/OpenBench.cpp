@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "BenchDrill.h"
-#include "platform/Cp932.h"
 #include "questions/ChoicesLine.h"
+#include "text/Cp932.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/TMn1.h"
 #include "fake/FakePlatform.h"
-#include "platform/Cp932.h"
+#include "model/TMn1.h"
 #include "run/Presentation.h"
+#include "text/Cp932.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "RunChecks.h"
 #include "fake/Drill.h"
-#include "platform/TextDecoding.h"
 #include "run/Presentation.h"
+#include "text/TextDecoding.h"
 
 namespace {
 

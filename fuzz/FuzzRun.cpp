@@ -14,9 +14,9 @@
 #include "DrillGenerator.h"
 #include "RunChecks.h"
 #include "app/Events.h"
-#include "app/Program.h"
 #include "fake/FakePlatform.h"
-#include "platform/Cp932.h"
+#include "model/Program.h"
+#include "text/Cp932.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/Program.h"
+#include "model/Program.h"
 
 void Violation(const std::string& what) {
     std::fprintf(stderr, "qm7 invariant broken: %s\n", what.c_str());

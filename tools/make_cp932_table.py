@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes src/platform/Cp932Table.h, the CP932 (Shift-JIS) table of the core, from glibc's own CP932 converter.
+"""Writes src/text/Cp932Table.h, the CP932 (Shift-JIS) table of the core, from glibc's own CP932 converter.
 
 glibc's converter is the one the program has always followed (Windows' own code page 932 differs from it in a few
 characters), so its answers are asked character by character through iconv(3) and kept as data. The generated file
@@ -10,7 +10,7 @@ import ctypes
 import ctypes.util
 import os
 
-OUTPUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "platform", "Cp932Table.h")
+OUTPUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "text", "Cp932Table.h")
 
 LEADS = list(range(0x81, 0xA0)) + list(range(0xE0, 0xFD))
 TRAILS = range(0x40, 0xFD)

@@ -1,15 +1,14 @@
 #include "app/CompanionFile.h"
 
-#include "app/Program.h"
-#include "app/ProgramFolder.h"
+#include "model/Program.h"
 
 std::string CompanionFile(const Program& program, const std::string& name) {
     const std::string& folder = program.Run.ProgramDir;
     std::string beside = folder + name;
-    if (folder.empty() || program.platform.fileExists(beside))
+    if (folder.empty() || program.platform.files.fileExists(beside))
         return beside;
-    std::string installed = ProgramFolder(folder.substr(0, folder.size() - 1)) + "share/qm7w/" + name;
-    return program.platform.fileExists(installed) ? installed : beside;
+    std::string installed = program.platform.files.installedDataFolder(folder) + name;
+    return program.platform.files.fileExists(installed) ? installed : beside;
 }
 
 bool InstalledProgram(const Program& program) {

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 
 namespace {
 

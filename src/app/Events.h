@@ -4,28 +4,24 @@
 #include <string>
 #include <string_view>
 
+#include "questions/OpenCommand.h"
+#include "run/Answers.h"
+#include "run/ListenHintSkip.h"
+
 class Control;
 struct Program;
 
-// The event handlers of the main window, called by the view.
+// The event handlers of the main window, called by the view; those of the Open command, the answers and
+// the listen, hint and skip buttons are declared beside their code.
 void FormCreate(Program& program);
 void FormDestroy(Program& program);
 
 void SpdBtn0Click(Program& program); // help
-void SpdBtn1Click(Program& program); // open
-// The Open command once `name` is chosen, its folder already the current folder; a refused or failed
-// Open goes back to `previousFolder`.
-void OpenQuestionFile(Program& program, const std::string& name, const std::string& previousFolder);
 void SpdBtn2Click(Program& program); // exit
-void SpdBtn3Click(Program& program); // skip
 void SpdBtn4Click(Program& program); // typeface
 void SpdBtn5Click(Program& program); // sound
-void SpdBtn6Click(Program& program); // listen
-void SpdBtn7Click(Program& program); // hint
 void SpdBtn8Click(Program& program); // results history
 void BtnNextClick(Program& program);
-void Sel1Click(Program& program, const Control& Sender);
-void SentakuBango(Program& program, std::uint16_t& Key);
 
 // Runs a handler the way the window does, if its input rule takes input now. An AppError ends it and
 // is shown in the error box; any other failure is an internal fault, written to standard error and

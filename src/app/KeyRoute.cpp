@@ -1,7 +1,7 @@
 #include "app/KeyRoute.h"
 
-#include "app/Control.h"
 #include "app/Events.h"
+#include "model/Control.h"
 
 KeyRoute RouteKey(const Control* focused, std::uint16_t key, bool defaultButtonShown) {
     if (key == vk::Tab || (focused && focused->kind() != ControlKind::Memo))

@@ -1,6 +1,6 @@
 #pragma once
 #include <string>
 
-// The folder of a file name up to and including its last "/". The bytes stay as the file system gave
-// them: "/" is never the second byte of a Shift-JIS character.
+// The folder of a Shift-JIS file name, "/" between folders, up to and including its last "/"; empty when it
+// names no folder.
 std::string ProgramFolder(const std::string& path);

@@ -2,10 +2,10 @@
 #include <variant>
 
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
 
 namespace {
 
@@ -60,8 +60,8 @@ bool takesInput(const Program& program, Accepts accepts) {
 }
 
 void reportInternalFault(Program& program, std::string_view name, const char* what) {
-    program.platform.internalErrorBox(sjis("内部エラーが起きました（") + std::string(name) + sjis("）。"),
-                                      "qm7w: internal error in " + std::string(name) + ": " + what);
+    program.platform.dialogs.internalErrorBox(sjis("内部エラーが起きました（") + std::string(name) + sjis("）。"),
+                                              "qm7w: internal error in " + std::string(name) + ": " + what);
 }
 
 template <class Handler, class... Args> void runUnderRule(Program& program, Handler handler, Args&... args) {
@@ -85,9 +85,9 @@ void RunHandler(Program& program, std::string_view name, const std::function<voi
         try {
             work();
         } catch (const AppError& error) {
-            program.platform.errorBox(error.boxText());
+            program.platform.dialogs.errorBox(error.boxText());
         } catch (const std::bad_alloc&) {
-            program.platform.errorBox(OutOfMemoryText() + ".");
+            program.platform.dialogs.errorBox(OutOfMemoryText() + ".");
         } catch (const WindowClosing&) {
             // The handler stops; the window closes below.
         } catch (const std::exception& error) {
@@ -97,7 +97,7 @@ void RunHandler(Program& program, std::string_view name, const std::function<voi
         }
     }
     if (program.HandlerDepth == 0 && program.Closing)
-        program.platform.closeMainWindow();
+        program.platform.events.closeMainWindow();
 }
 
 void RunHandler(Program& program, void (*handler)(Program&)) {

@@ -1,8 +1,8 @@
 #include "app/Events.h"
-#include "app/Program.h"
 #include "app/ProgramFolder.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 
 void FormCreate(Program& program) {
     TMn1& window = program.Mn1;
@@ -16,8 +16,9 @@ void FormCreate(Program& program) {
     run.MissCount = 0;
     run.MasteredCount = -1;
     run.QuestionTotal = 1;
-    program.platform.seedRandom(static_cast<std::uint32_t>(program.platform.utcMillisecondsSinceMidnight()));
-    run.ProgramDir = ProgramFolder(program.platform.executablePath());
+    program.platform.clock.seedRandom(
+        static_cast<std::uint32_t>(program.platform.clock.utcMillisecondsSinceMidnight()));
+    run.ProgramDir = ProgramFolder(program.platform.files.executablePath());
     if (run.ProgramDir.empty())
         throw AppError(sjis("プログラムのフォルダが分からないため、成績は記録されません"));
 }
@@ -27,5 +28,5 @@ void FormDestroy(Program& program) {
     program.Mn1.ChoiceLines.clear();
     program.Mn1.FileLines.clear();
     if (!program.HelpFile.empty())
-        program.platform.quitHelp(program.HelpFile);
+        program.platform.dialogs.quitHelp(program.HelpFile);
 }

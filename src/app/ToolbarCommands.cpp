@@ -1,6 +1,6 @@
 #include "app/CompanionFile.h"
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ void SpdBtn2Click(Program& program) {
 
 void SpdBtn0Click(Program& program) {
     program.HelpFile = CompanionFile(program, "Qm7wh.hlp");
-    program.platform.showHelpContents(program.HelpFile);
+    program.platform.dialogs.showHelpContents(program.HelpFile);
 }
 
 void SpdBtn4Click(Program& program) {

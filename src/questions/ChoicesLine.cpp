@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/Cp932.h"
-#include "questions/DbcsPos.h"
+#include "text/Cp932.h"
+#include "text/DbcsPos.h"
 
 std::vector<std::string> SplitChoices(const std::string& choicesLine) {
     std::vector<std::string> choices;

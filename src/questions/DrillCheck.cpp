@@ -5,16 +5,16 @@
 #include <vector>
 
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
-#include "platform/TextDecoding.h"
 #include "questions/ChoicesLine.h"
-#include "questions/DbcsPos.h"
 #include "questions/QuestionBlock.h"
 #include "run/ChoiceOrder.h"
 #include "run/Presentation.h"
+#include "text/Cp932.h"
+#include "text/DbcsPos.h"
+#include "text/Limits.h"
+#include "text/TextDecoding.h"
 
 namespace {
 
@@ -27,11 +27,10 @@ public:
     void close() override {}
 };
 
-// Only the drill's files are read. The program has no folder, so it has no results log; the boxes are
-// kept for the report, and nothing is written, shown or played.
-class CheckPlatform : public Platform {
+// Only the drill's files are read; the program has no folder, so it has no results log.
+class CheckFiles : public Files {
 public:
-    CheckPlatform(DrillFiles& files, std::string name) : m_files(files), m_name(std::move(name)) {}
+    CheckFiles(DrillFiles& files, std::string name) : m_files(files), m_name(std::move(name)) {}
 
     bool fileExists(const std::string& name) override { return m_files.fileExists(name); }
     std::string readFile(const std::string& name, std::size_t maxBytes) override {
@@ -48,13 +47,6 @@ public:
     std::string currentFolder() override { return m_files.currentFolder(); }
     void setCurrentFolder(const std::string& folder) override { m_files.setCurrentFolder(folder); }
 
-    std::uint32_t tickCount() override { return 0; }
-    LocalTime localTime() override { return {}; }
-    std::int32_t utcMillisecondsSinceMidnight() override { return 0; }
-    void seedRandom(std::uint32_t) override {}
-    std::int32_t randomBelow(std::int32_t) override { return 0; }
-
-    // The check has no results log to read.
     void readFileInPieces(const std::string& name, const std::function<void(std::string_view)>&) override {
         throw AppError(CannotOpenText(name));
     }
@@ -64,9 +56,26 @@ public:
     std::string executablePath() override { return {}; }
     bool folderWritable(const std::string&) override { return false; }
     void makeFolders(const std::string&) override {}
-    std::optional<std::string> environmentFolder(const std::string&) override { return std::nullopt; }
     bool lockFile(const std::string&) override { return false; }
     void unlockFile(const std::string&) override {}
+    std::optional<std::string> learnerDataFolder() override { return std::nullopt; }
+    std::string installedDataFolder(const std::string&) override { return {}; }
+
+    std::string encoding; // empty until the file has been read
+
+private:
+    DrillFiles& m_files;
+    std::string m_name;
+};
+
+// The rest of the machine: no time passes, the boxes are kept for the report, nothing is shown or played.
+class CheckMachine : public Clock, public Dialogs, public EventLoop, public Sound {
+public:
+    std::uint32_t tickCount() override { return 0; }
+    LocalTime localTime() override { return {}; }
+    std::int32_t utcMillisecondsSinceMidnight() override { return 0; }
+    void seedRandom(std::uint32_t) override {}
+    std::int32_t randomBelow(std::int32_t) override { return 0; }
 
     void messageBox(const std::string& text) override { boxes.push_back(text); }
     void errorBox(const std::string& text) override { boxes.push_back(text); }
@@ -82,12 +91,9 @@ public:
     void beep(unsigned) override {}
     SoundPlayer& mediaPlayer() override { return m_player; }
 
-    std::string encoding; // empty until the file has been read
     std::vector<std::string> boxes;
 
 private:
-    DrillFiles& m_files;
-    std::string m_name;
     SilentPlayer m_player;
 };
 
@@ -103,20 +109,20 @@ std::string presence(bool present, const std::string& name = {}) {
     return (present ? "あり" : "なし") + (name.empty() ? "" : " (" + decodeCp932(name) + ")");
 }
 
-std::string pictureState(Platform& platform, const std::string& name) {
-    if (!platform.fileExists(name))
+std::string pictureState(Files& files, const std::string& name) {
+    if (!files.fileExists(name))
         return presence(false, name);
     try {
-        return platform.pictureSize(name) ? presence(true, name) : "読めません (" + decodeCp932(name) + ")";
+        return files.pictureSize(name) ? presence(true, name) : "読めません (" + decodeCp932(name) + ")";
     } catch (const AppError& refused) {
         return decodeCp932(refused.what());
     }
 }
 
-std::string soundState(Platform& platform, const std::string& name) {
-    if (!platform.fileExists(name))
+std::string soundState(Files& files, const std::string& name) {
+    if (!files.fileExists(name))
         return presence(false, name);
-    std::optional<std::string> problem = platform.soundProblem(name);
+    std::optional<std::string> problem = files.soundProblem(name);
     return problem ? "鳴らせません (" + decodeCp932(name) + ": " + decodeCp932(*problem) + ")" : presence(true, name);
 }
 
@@ -125,9 +131,9 @@ std::string companions(Program& program, std::int32_t question) {
     run.CurrentQuestion = question;
     bool translated = run.TranslationLoaded && !TranslationLine(program).empty();
     return "問" + TwoDigitNumber(question) +
-           "  絵: " + pictureState(program.platform, run.PictureBase + TwoDigitNumber(question) + ".bmp") +
-           "  音声: " + soundState(program.platform, QuestionSoundName(program)) + "  訳: " + presence(translated) +
-           "\n";
+           "  絵: " + pictureState(program.platform.files, run.PictureBase + TwoDigitNumber(question) + ".bmp") +
+           "  音声: " + soundState(program.platform.files, QuestionSoundName(program)) +
+           "  訳: " + presence(translated) + "\n";
 }
 
 // The blanks the window asks one after another, each answer written over the one before.
@@ -163,8 +169,9 @@ std::string oddities(Program& program, std::int32_t question) {
 } // namespace
 
 DrillCheck CheckDrill(DrillFiles& files, const std::string& name, const std::string& shownName) {
-    CheckPlatform checking(files, name);
-    Program program(checking);
+    CheckFiles checking(files, name);
+    CheckMachine machine;
+    Program program(Platform{machine, checking, machine, machine, machine});
     // Without FormCreate the program has no folder, and so the Open reads no results log.
     RunHandler(program, "OpenQuestionFile", [&] { OpenQuestionFile(program, name, checking.currentFolder()); });
 
@@ -177,7 +184,7 @@ DrillCheck CheckDrill(DrillFiles& files, const std::string& name, const std::str
         check.report +=
             "注意: 解答行の全角の記号を半角として読みました (" + lineList(program.HalfWidthAnswerLines) + "行目)\n";
     if (!check.opens) {
-        for (const std::string& box : checking.boxes)
+        for (const std::string& box : machine.boxes)
             check.report += decodeCp932(box) + "\n";
         check.report += "結果: 開けません\n";
         return check;

@@ -1,11 +1,11 @@
 #include "questions/FormatCheck.h"
 
-#include "app/TMn1.h"
-#include "platform/Cp932.h"
-#include "platform/LineList.h"
+#include "model/RunState.h"
+#include "model/TMn1.h"
 #include "questions/ChoicesLine.h"
-#include "questions/DbcsPos.h"
-#include "run/RunState.h"
+#include "text/Cp932.h"
+#include "text/DbcsPos.h"
+#include "text/LineList.h"
 
 namespace {
 

@@ -1,21 +1,21 @@
 #include "questions/IndexQuestions.h"
 
-#include "app/Program.h"
-#include "platform/Cp932.h"
-#include "platform/TextDecoding.h"
+#include "model/Program.h"
 #include "questions/ChoicesLine.h"
-#include "questions/DbcsPos.h"
 #include "questions/FormatCheck.h"
+#include "text/Cp932.h"
+#include "text/DbcsPos.h"
+#include "text/TextDecoding.h"
 
 namespace {
 
 constexpr std::size_t DirectiveValueLimit = 255;
 
 void loadTranslation(Program& program, const std::string& name) {
-    if (!program.platform.fileExists(name))
+    if (!program.platform.files.fileExists(name))
         return;
     try {
-        loadDrillFile(program.Mn1.TranslationLines, program.platform, name);
+        loadDrillFile(program.Mn1.TranslationLines, program.platform.files, name);
     } catch (TextRefused& refused) {
         refused.setFileName(name);
         throw;
@@ -55,7 +55,7 @@ bool applyDirective(Program& program, const std::string& line, bool& refused) {
         loadTranslation(program, value);
         return true;
     case '#':
-        program.platform.messageBox(sjis("Windows版では\"##\"選択肢は使えません！"));
+        program.platform.dialogs.messageBox(sjis("Windows版では\"##\"選択肢は使えません！"));
         refused = true;
         return false;
     default:
@@ -115,7 +115,7 @@ IndexOutcome IndexQuestions(Program& program, std::vector<int>& sourceLines) {
             run.Table.start(j + 1) = i + 2;
     }
     if (j == 0) {
-        program.platform.messageBox(WrongFormatText());
+        program.platform.dialogs.messageBox(WrongFormatText());
         refused = true;
     }
     if (refused)

@@ -1,13 +1,15 @@
+#include "questions/OpenCommand.h"
+
 #include "app/Events.h"
-#include "app/Program.h"
-#include "platform/Cp932.h"
-#include "platform/TextDecoding.h"
+#include "model/Program.h"
 #include "questions/ChoicesLine.h"
 #include "questions/FormatCheck.h"
 #include "questions/IndexQuestions.h"
 #include "results/ResultsTotals.h"
 #include "results/TimeStamp.h"
 #include "run/Presentation.h"
+#include "text/Cp932.h"
+#include "text/TextDecoding.h"
 
 namespace {
 
@@ -30,7 +32,7 @@ public:
         if (m_committed)
             return;
         TMn1& window = m_program.Mn1;
-        m_program.platform.setCurrentFolder(m_folder);
+        m_program.platform.files.setCurrentFolder(m_folder);
         // Moved back, so that an Open that ran out of memory needs none to be undone.
         m_program.Run = std::move(m_run);
         window.FileLines = std::move(m_fileLines);
@@ -80,14 +82,14 @@ std::int32_t loadQuestionFile(Program& program, const std::string& name) {
 
     lines.clear();
     program.HalfWidthAnswerLines.clear();
-    loadDrillFile(lines, program.platform, name);
+    loadDrillFile(lines, program.platform.files, name);
     if (lines.count() < 2) {
-        program.platform.messageBox(WrongFormatText() + "\n" + sjis("1行目: タイトル行と基本行がありません"));
+        program.platform.dialogs.messageBox(WrongFormatText() + "\n" + sjis("1行目: タイトル行と基本行がありません"));
         return 0;
     }
     window.TT.setCaption(lines.get(0));
     lines.remove(0);
-    run.RunTag = TimeStamp(program.platform.localTime(), true) + "#" + lines.get(0);
+    run.RunTag = TimeStamp(program.platform.clock.localTime(), true) + "#" + lines.get(0);
     lines.remove(0);
     run.KeepOrder = 0;
 
@@ -100,7 +102,7 @@ std::int32_t loadQuestionFile(Program& program, const std::string& name) {
     readAnswerLinesHalfWidth(program, sourceLines);
     // The format check also reports a file too long for the question table.
     if (auto fault = FindFormatFault(lines, sourceLines)) {
-        program.platform.messageBox(WrongFormatText() + "\n" + *fault);
+        program.platform.dialogs.messageBox(WrongFormatText() + "\n" + *fault);
         return 0;
     }
     return index.questions;
@@ -111,14 +113,14 @@ std::int32_t loadDecodedQuestionFile(Program& program, const std::string& name) 
     try {
         return loadQuestionFile(program, name);
     } catch (const TextRefused& refused) {
-        program.platform.messageBox(WrongFormatText() + "\n" + refused.text());
+        program.platform.dialogs.messageBox(WrongFormatText() + "\n" + refused.text());
         return 0;
     }
 }
 
 void resetRun(Program& program, std::int32_t count) {
     RunState& run = program.Run;
-    run.RunStartTick = program.platform.tickCount();
+    run.RunStartTick = program.platform.clock.tickCount();
     run.PreviousQuestion = count + 1;
     run.TimeOverrun = 0;
     program.Mn1.LbHead1B.setCaption(std::to_string(count));
@@ -136,8 +138,8 @@ void resetRun(Program& program, std::int32_t count) {
 
 void SpdBtn1Click(Program& program) {
     // Choosing a file makes its folder current; a refused file gives it back to the kept run.
-    std::string folder = program.platform.currentFolder();
-    std::optional<std::string> name = program.platform.chooseFile(openFilter(), "m7");
+    std::string folder = program.platform.files.currentFolder();
+    std::optional<std::string> name = program.platform.dialogs.chooseFile(openFilter(), "m7");
     if (name)
         OpenQuestionFile(program, *name, folder);
 }
@@ -149,7 +151,7 @@ void OpenQuestionFile(Program& program, const std::string& name, const std::stri
         ShowResultsTotals(program);
     } catch (...) {
         // The kept run needs its own folder back, also when the log cannot be read.
-        program.platform.setCurrentFolder(previousFolder);
+        program.platform.files.setCurrentFolder(previousFolder);
         throw;
     }
     OpenRollback rollback(program, previousFolder);

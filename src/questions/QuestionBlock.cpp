@@ -1,7 +1,7 @@
 #include "questions/QuestionBlock.h"
 
-#include "platform/LineList.h"
 #include "questions/ChoicesLine.h"
+#include "text/LineList.h"
 
 QuestionBlock ReadQuestionBlock(const LineList& lines, int start) {
     QuestionBlock block;

@@ -9,11 +9,11 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
-#include "platform/LineCutter.h"
 #include "results/Figures.h"
 #include "results/ResultsLog.h"
+#include "text/LineCutter.h"
 
 namespace {
 
@@ -176,11 +176,11 @@ const HistoryDrill* findDrill(const ResultsHistory& history, const std::string& 
 ResultsHistory ReadResultsHistory(Program& program) {
     ResultsHistory history;
     std::optional<std::string> path = ResultsLogPath(program);
-    if (!path || !program.platform.fileExists(*path))
+    if (!path || !program.platform.files.fileExists(*path))
         return history;
     RecentDrills drills;
     try {
-        readFileLines(program.platform, *path, KeptLineLength, [&](std::string_view line) {
+        readFileLines(program.platform.files, *path, KeptLineLength, [&](std::string_view line) {
             ++history.runs;
             keepNewest(history.newest, line);
             drills.add(line);

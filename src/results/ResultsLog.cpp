@@ -3,27 +3,21 @@
 #include <cctype>
 
 #include "app/CompanionFile.h"
-#include "app/Program.h"
+#include "model/Program.h"
 
 std::optional<std::string> ResultsLogPath(const Program& program) {
-    Platform& platform = program.platform;
+    Files& files = program.platform.files;
     const std::string& programDir = program.Run.ProgramDir;
     if (programDir.empty())
         return std::nullopt;
     std::string beside = programDir + ResultsLogName;
     // Never a log shared by every user of an installed program, not even one that root could write;
     // and never one this user cannot replace, so that their records are not lost.
-    if (!InstalledProgram(program) && platform.folderWritable(programDir))
+    if (!InstalledProgram(program) && files.folderWritable(programDir))
         return beside;
-    // Only an absolute data folder counts; without one the log stays beside the program.
-    std::optional<std::string> data = platform.environmentFolder("XDG_DATA_HOME");
-    if (!data || data->front() != '/') {
-        std::optional<std::string> home = platform.environmentFolder("HOME");
-        if (!home || home->front() != '/')
-            return beside;
-        data = *home + "/.local/share";
-    }
-    return *data + "/qm7w/" + ResultsLogName;
+    // Without a data folder the log stays beside the program.
+    std::optional<std::string> data = files.learnerDataFolder();
+    return data ? *data + ResultsLogName : beside;
 }
 
 std::optional<long long> ConvertRecordField(std::string_view field) {

@@ -1,10 +1,10 @@
 #include "results/ResultsTotals.h"
 
-#include "app/Program.h"
-#include "platform/Cp932.h"
-#include "platform/LineCutter.h"
+#include "model/Program.h"
 #include "results/Figures.h"
 #include "results/ResultsLog.h"
+#include "text/Cp932.h"
+#include "text/LineCutter.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ std::string timeText(long long seconds) {
 void ShowResultsTotals(Program& program) {
     TMn1& window = program.Mn1;
     std::optional<std::string> path = ResultsLogPath(program);
-    if (!path || !program.platform.fileExists(*path)) {
+    if (!path || !program.platform.files.fileExists(*path)) {
         window.LbSkip.setCaption("  0:00");
         window.LbHead3B.setCaption("  0.00");
         window.LbHead4B.setCaption("  0.00");
@@ -26,11 +26,11 @@ void ShowResultsTotals(Program& program) {
     // Read line by line, and only as far as the fields: a log of any length costs one pass and little memory.
     const std::size_t FieldColumns[] = {RunTimeColumn, CorrectColumn, WrongColumn};
     long long sums[3] = {0, 0, 0};
-    readFileLines(program.platform, *path, BaseLineColumn - 1, [&](std::string_view line) {
+    readFileLines(program.platform.files, *path, BaseLineColumn - 1, [&](std::string_view line) {
         for (std::size_t f = 0; f < 3; ++f) {
             std::optional<long long> value = ReadRecordField(line, FieldColumns[f]);
             if (!value) {
-                program.platform.messageBox(sjis("QM7Kekka.DAT ｴﾗｰ! このﾌｧｲﾙをｺﾞﾐ箱に捨てて下さい!"));
+                program.platform.dialogs.messageBox(sjis("QM7Kekka.DAT ｴﾗｰ! このﾌｧｲﾙをｺﾞﾐ箱に捨てて下さい!"));
                 break;
             }
             sums[f] += *value;

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/Program.h"
 #include "app/ProgramFolder.h"
-#include "questions/DbcsPos.h"
+#include "model/Program.h"
 #include "results/Figures.h"
 #include "results/ResultsLog.h"
 #include "results/TimeStamp.h"
+#include "text/DbcsPos.h"
 
 namespace {
 
@@ -18,17 +18,16 @@ std::string field(std::int64_t value) {
 
 class LogLock {
 public:
-    LogLock(Platform& platform, const std::string& name)
-        : m_platform(platform), m_name(name), m_held(platform.lockFile(name)) {}
+    LogLock(Files& files, const std::string& name) : m_files(files), m_name(name), m_held(files.lockFile(name)) {}
     ~LogLock() {
         if (m_held)
-            m_platform.unlockFile(m_name);
+            m_files.unlockFile(m_name);
     }
     LogLock(const LogLock&) = delete;
     LogLock& operator=(const LogLock&) = delete;
 
 private:
-    Platform& m_platform;
+    Files& m_files;
     std::string m_name;
     bool m_held;
 };
@@ -39,7 +38,7 @@ void WriteResultsRecord(Program& program) {
     RunState& run = program.Run;
     Platform& platform = program.platform;
 
-    std::int64_t elapsedMs = static_cast<std::int32_t>(platform.tickCount() - run.RunStartTick);
+    std::int64_t elapsedMs = static_cast<std::int32_t>(platform.clock.tickCount() - run.RunStartTick);
     run.ElapsedSeconds = static_cast<std::int32_t>((elapsedMs - run.TimeOverrun) / 1000);
 
     std::size_t p = static_cast<std::size_t>(DbcsPos("#", run.RunTag));
@@ -47,20 +46,20 @@ void WriteResultsRecord(Program& program) {
     run.RunTag.erase(0, p);
 
     std::string questions = field(PractisedQuestions(program));
-    std::string record = stamp + "-" + TimeStamp(platform.localTime(), false) + "," + field(run.ElapsedSeconds) +
+    std::string record = stamp + "-" + TimeStamp(platform.clock.localTime(), false) + "," + field(run.ElapsedSeconds) +
                          questions + field(run.CorrectCount) + field(run.MissCount) + questions + run.RunTag;
 
     std::optional<std::string> path = ResultsLogPath(program);
     if (!path)
         return;
-    platform.makeFolders(ProgramFolder(*path));
+    platform.files.makeFolders(ProgramFolder(*path));
     // Another program finishing at the same moment must not replace the log between our read and write.
-    LogLock lock(platform, *path);
+    LogLock lock(platform.files, *path);
     LineList log;
-    if (platform.fileExists(*path))
-        log.loadFromFile(platform, *path);
+    if (platform.files.fileExists(*path))
+        log.loadFromFile(platform.files, *path);
     if (log.count() > ResultsLogKeep)
         log.remove(0);
     log.add(record);
-    log.saveToFile(platform, *path);
+    log.saveToFile(platform.files, *path);
 }

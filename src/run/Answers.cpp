@@ -5,7 +5,7 @@
 
 #include "app/CompanionFile.h"
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
 #include "run/ChoiceOrder.h"
 #include "run/EndOfRun.h"
@@ -25,7 +25,7 @@ constexpr unsigned QuestionBeep = 0x20;
 constexpr unsigned DefaultBeep = 0;
 
 void countAnswerTime(RunState& run, Platform& platform) {
-    std::int32_t t = static_cast<std::int32_t>(platform.tickCount() - run.QuestionStartTick);
+    std::int32_t t = static_cast<std::int32_t>(platform.clock.tickCount() - run.QuestionStartTick);
     if (t <= CountedAnswerTime)
         return;
     // Weeks of excess would overflow the 32-bit sum; it stops at its largest value instead.
@@ -43,19 +43,19 @@ void askNextBlank(Program& program) {
 // and through `own` whether it is the question's own sound.
 bool openCompletionSound(Program& program, bool& own) {
     Platform& platform = program.platform;
-    SoundPlayer& player = platform.mediaPlayer();
+    SoundPlayer& player = platform.sound.mediaPlayer();
     std::string ownSound = QuestionSoundName(program);
-    own = platform.fileExists(ownSound);
+    own = platform.files.fileExists(ownSound);
     std::string chime = CompanionFile(program, "pinpon.wav");
     player.setFileName(own ? ownSound : chime);
-    if (!own && !platform.fileExists(chime))
+    if (!own && !platform.files.fileExists(chime))
         return false;
     try {
         if (OpenSound(program))
             return true;
     } catch (const AppError& error) {
         // Reported, then the question goes on as if it had no sound, so it cannot get stuck.
-        platform.errorBox(error.boxText());
+        platform.dialogs.errorBox(error.boxText());
     }
     own = false;
     return false;
@@ -65,7 +65,7 @@ bool openCompletionSound(Program& program, bool& own) {
 void acknowledge(Program& program, bool ownSound) {
     RunState& run = program.Run;
     TMn1& window = program.Mn1;
-    SoundPlayer& player = program.platform.mediaPlayer();
+    SoundPlayer& player = program.platform.sound.mediaPlayer();
     run.NextPressed = 0;
     window.BtnNext.setVisible(true);
     window.setFocus(window.BtnNext);
@@ -98,13 +98,13 @@ void completeQuestion(Program& program) {
     }
     bool own = false;
     bool playable = openCompletionSound(program, own);
-    SoundPlayer& player = platform.mediaPlayer();
+    SoundPlayer& player = platform.sound.mediaPlayer();
     if (playable) {
         player.setWait();
         if (run.SoundOn == 1)
             player.play();
     } else
-        platform.beep(DefaultBeep);
+        platform.sound.beep(DefaultBeep);
 
     if (run.SoundOn == 1 && run.FirstAttempt == 0)
         acknowledge(program, own && playable);
@@ -131,8 +131,8 @@ void WrongAnswer(Program& program) {
     ++run.MissCount;
     NoteMiss(program);
     std::string buzz = CompanionFile(program, "buzz.wav");
-    if (!program.BuzzBroken && platform.fileExists(buzz)) {
-        SoundPlayer& player = platform.mediaPlayer();
+    if (!program.BuzzBroken && platform.files.fileExists(buzz)) {
+        SoundPlayer& player = platform.sound.mediaPlayer();
         player.setFileName(buzz);
         try {
             if (OpenSound(program)) {
@@ -142,10 +142,10 @@ void WrongAnswer(Program& program) {
         } catch (const AppError& error) {
             // Reported once; a box on every miss would stand between the learner and the drill.
             program.BuzzBroken = true;
-            platform.errorBox(error.boxText());
+            platform.dialogs.errorBox(error.boxText());
         }
     }
-    platform.beep(QuestionBeep);
+    platform.sound.beep(QuestionBeep);
 }
 
 void CorrectAnswer(Program& program) {

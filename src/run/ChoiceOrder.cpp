@@ -1,7 +1,7 @@
 #include "run/ChoiceOrder.h"
 
-#include "app/Program.h"
-#include "questions/DbcsPos.h"
+#include "model/Program.h"
+#include "text/DbcsPos.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ void ShuffleKey(Program& program) {
         TakeNextKey(run);
         return;
     }
-    std::int32_t r = program.platform.randomBelow(run.ChoiceCount) + 1;
+    std::int32_t r = program.platform.clock.randomBelow(run.ChoiceCount) + 1;
     char key = run.AnswerLine.at(0);
     std::int32_t c = choiceNumber(key);
     program.Mn1.ChoiceLines.exchange(c, r);

@@ -1,12 +1,12 @@
 #include "run/EndOfRun.h"
 
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
 #include "results/Figures.h"
 #include "results/ResultsHistory.h"
 #include "results/ResultsWriter.h"
 #include "run/Presentation.h"
+#include "text/Cp932.h"
 
 void EndRun(Program& program) {
     RunState& run = program.Run;
@@ -19,9 +19,9 @@ void EndRun(Program& program) {
         WriteResultsRecord(program);
     } catch (const AppError& error) {
         // The record is lost and the learner is told; the run's own figures are still shown.
-        program.platform.errorBox(error.boxText());
+        program.platform.dialogs.errorBox(error.boxText());
     }
-    program.platform.refreshResultsHistory(ReadResultsHistory(program));
+    program.platform.dialogs.refreshResultsHistory(ReadResultsHistory(program));
     window.shGauge2.setWidth(GaugeFullWidth);
     ClearChoices(program);
     window.Toi.setText("");
@@ -44,5 +44,5 @@ void EndRun(Program& program) {
     double speed = run.ElapsedSeconds > 0 ? static_cast<double>(run.CorrectCount * 60) / run.ElapsedSeconds : 0.0;
     window.Label(1).setCaption(sjis("　　正解率:  ") + FormatFigure(rate) + " %");
     window.Label(2).setCaption(sjis("　　回答速度:") + FormatFigure(speed) + sjis(" 問/分"));
-    program.platform.messageBox(sjis("おめでとう！ すべて終了しました！"));
+    program.platform.dialogs.messageBox(sjis("おめでとう！ すべて終了しました！"));
 }

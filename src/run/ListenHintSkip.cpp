@@ -1,5 +1,7 @@
+#include "run/ListenHintSkip.h"
+
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
 #include "run/ChoiceOrder.h"
 #include "run/OpenSound.h"
@@ -12,9 +14,9 @@ constexpr std::int32_t HintPause = 300;
 
 void SpdBtn6Click(Program& program) {
     std::string name = QuestionSoundName(program);
-    if (!program.platform.fileExists(name))
+    if (!program.platform.files.fileExists(name))
         return;
-    SoundPlayer& player = program.platform.mediaPlayer();
+    SoundPlayer& player = program.platform.sound.mediaPlayer();
     player.setFileName(name);
     if (!OpenSound(program))
         return;

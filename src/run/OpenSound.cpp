@@ -1,16 +1,16 @@
 #include "run/OpenSound.h"
 
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
 
 bool OpenSound(Program& program) {
     try {
-        program.platform.mediaPlayer().open();
+        program.platform.sound.mediaPlayer().open();
         return true;
     } catch (const SoundDeviceError& error) {
         // A box on every answer would stand between the learner and the drill.
         if (!program.SoundDeviceReported)
-            program.platform.errorBox(error.boxText());
+            program.platform.dialogs.errorBox(error.boxText());
         program.SoundDeviceReported = true;
         return false;
     }

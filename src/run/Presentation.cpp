@@ -1,6 +1,6 @@
 #include "run/Presentation.h"
 
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
 #include "questions/ChoicesLine.h"
 #include "questions/QuestionBlock.h"
@@ -28,8 +28,8 @@ void showPicture(Program& program, const std::string& number) {
     // A picture that cannot be read is shown as no picture, whatever the reason.
     std::optional<PictureSize> size;
     try {
-        if (program.platform.fileExists(name))
-            size = program.platform.pictureSize(name);
+        if (program.platform.files.fileExists(name))
+            size = program.platform.files.pictureSize(name);
     } catch (const AppError&) {
     }
     if (size) {
@@ -94,7 +94,7 @@ void PresentQuestion(Program& program, std::int32_t) {
     if (run.CurrentQuestion < 10)
         number = "0" + number;
     showPicture(program, number);
-    window.SpdBtn6.setVisible(program.platform.fileExists(QuestionSoundName(program)));
+    window.SpdBtn6.setVisible(program.platform.files.fileExists(QuestionSoundName(program)));
 
     window.ChoiceLines.clear();
     window.ChoiceLines.add("Dummy");
@@ -105,7 +105,7 @@ void PresentQuestion(Program& program, std::int32_t) {
     run.FirstAttempt = 1;
     window.kakunin.setCaption("--");
     window.kakunin.setColor(colors::yellow);
-    run.QuestionStartTick = program.platform.tickCount();
+    run.QuestionStartTick = program.platform.clock.tickCount();
 }
 
 void ShowChoices(Program& program) {

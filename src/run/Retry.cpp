@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "run/Presentation.h"
 #include "run/Review.h"
 
@@ -12,7 +12,7 @@ void SpdBtn9Click(Program& program) {
     std::vector<std::int32_t> wanted;
     for (const auto& entry : program.Review.missed)
         wanted.push_back(entry.first);
-    OpenQuestionFile(program, program.Review.drillFile, program.platform.currentFolder());
+    OpenQuestionFile(program, program.Review.drillFile, program.platform.files.currentFolder());
     RunState& run = program.Run;
     if (program.Phase != RunPhase::Asking)
         return; // refused or unreadable: reported by the Open, the list is kept

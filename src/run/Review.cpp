@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/Program.h"
-#include "platform/Cp932.h"
+#include "model/Program.h"
 #include "questions/ChoicesLine.h"
 #include "questions/QuestionBlock.h"
 #include "run/Presentation.h"
+#include "text/Cp932.h"
 
 namespace {
 

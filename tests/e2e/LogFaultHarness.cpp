@@ -8,11 +8,11 @@
 #include <iostream>
 #include <string>
 
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/AppError.h"
-#include "platform/LineList.h"
 #include "platform/qt/QtPlatform.h"
 #include "results/ResultsWriter.h"
+#include "text/LineList.h"
 
 namespace {
 

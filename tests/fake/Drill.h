@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "app/Events.h"
-#include "app/Program.h"
 #include "fake/FakePlatform.h"
-#include "platform/Cp932.h"
+#include "model/Program.h"
+#include "text/Cp932.h"
 
 inline const std::string Pinpon = "/opt/qm7w/pinpon.wav";
 inline const std::string Buzz = "/opt/qm7w/buzz.wav";

@@ -1,8 +1,8 @@
 #include "fake/FakePlatform.h"
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
 
 void FakeSoundPlayer::open() {
     close();
@@ -23,9 +23,22 @@ std::int32_t FakePlatform::randomBelow(std::int32_t range) {
     return value;
 }
 
-std::optional<std::string> FakePlatform::environmentFolder(const std::string& variable) {
-    auto found = environment.find(variable);
-    return found == environment.end() || found->second.empty() ? std::nullopt : std::optional(found->second);
+// The rules of a Linux desktop, over the fake environment.
+std::optional<std::string> FakePlatform::learnerDataFolder() {
+    auto absolute = [&](const std::string& variable) {
+        auto found = environment.find(variable);
+        return found != environment.end() && found->second.starts_with('/');
+    };
+    if (absolute("XDG_DATA_HOME"))
+        return environment["XDG_DATA_HOME"] + "/qm7w/";
+    if (absolute("HOME"))
+        return environment["HOME"] + "/.local/share/qm7w/";
+    return std::nullopt;
+}
+
+std::string FakePlatform::installedDataFolder(const std::string& programFolder) {
+    std::string bin = programFolder.substr(0, programFolder.size() - 1);
+    return bin.substr(0, bin.rfind('/') + 1) + "share/qm7w/";
 }
 
 bool FakePlatform::lockFile(const std::string& name) {

@@ -46,8 +46,11 @@ private:
 
 // The platform of the core tests: a clock the test moves, files in memory, scripted dialog
 // answers and random draws, recorded boxes, beeps and sounds, and waits that can run input.
-class FakePlatform : public Platform {
+class FakePlatform : public Clock, public Files, public Dialogs, public EventLoop, public Sound {
 public:
+    // The platform a program is made with: every part of it this fake.
+    operator Platform() { return Platform{*this, *this, *this, *this, *this}; }
+
     std::uint32_t tickCount() override { return tick; }
     LocalTime localTime() override { return now; }
     std::int32_t utcMillisecondsSinceMidnight() override { return 0; }
@@ -61,7 +64,8 @@ public:
     std::string executablePath() override { return exePath; }
     bool folderWritable(const std::string& folder) override { return !readOnlyFolders.count(folder); }
     void makeFolders(const std::string& folder) override { fileEvents.push_back("mkdir " + folder); }
-    std::optional<std::string> environmentFolder(const std::string& variable) override;
+    std::optional<std::string> learnerDataFolder() override;
+    std::string installedDataFolder(const std::string& programFolder) override;
     bool lockFile(const std::string& name) override;
     void unlockFile(const std::string& name) override { fileEvents.push_back("unlock " + name); }
     std::optional<PictureSize> pictureSize(const std::string& name) override;
@@ -71,10 +75,9 @@ public:
 
     void messageBox(const std::string& text) override;
     void errorBox(const std::string& text) override { errors.push_back(text); }
-    // The developer's line goes to standard error, as on the desktop.
     void internalErrorBox(const std::string& text, const std::string& developerLine) override {
-        std::cerr << developerLine << std::endl;
         internalErrors.push_back(text);
+        developerLines.push_back(developerLine);
         ++internalErrorsUnchecked;
     }
     std::optional<std::string> chooseFile(const std::string& filter, const std::string& defaultExtension) override;
@@ -114,7 +117,7 @@ public:
     bool lockFails = false;
     std::vector<std::string> fileEvents; // "mkdir F", "lock F", "read F", "replace F", "unlock F"
 
-    std::vector<std::string> messages, errors, internalErrors;
+    std::vector<std::string> messages, errors, internalErrors, developerLines;
     // Faults of the program itself on any fake platform; a core test fails on those it does not reset.
     static inline int internalErrorsUnchecked = 0;
     std::deque<std::optional<std::string>> dialogAnswers; // nothing: cancel

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "questions/ChoicesLine.h"
-#include "questions/DbcsPos.h"
+#include "text/DbcsPos.h"
 
 TEST(SplitChoices, SeparatorsEmptyChoicesAndTheCutOfTheLastChoice) {
     // Without a separator the first choice is empty; only the last choice is cut to 254 bytes;

@@ -3,9 +3,9 @@
 #include <tuple>
 
 #include "fake/Drill.h"
-#include "platform/Cp932.h"
-#include "platform/TextDecoding.h"
-#include "platform/Utf8.h"
+#include "text/Cp932.h"
+#include "text/TextDecoding.h"
+#include "text/Utf8.h"
 
 namespace {
 

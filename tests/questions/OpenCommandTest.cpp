@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "fake/Drill.h"
-#include "platform/Limits.h"
+#include "text/Limits.h"
 
 namespace {
 

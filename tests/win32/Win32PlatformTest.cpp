@@ -4,11 +4,11 @@
 #include <windows.h>
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
 #include "platform/win32/EditPosition.h"
 #include "platform/win32/FileNames.h"
 #include "platform/win32/WaveFile.h"
 #include "platform/win32/Win32Files.h"
+#include "text/Cp932.h"
 
 namespace {
 

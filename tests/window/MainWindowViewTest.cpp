@@ -15,10 +15,10 @@
 #include <memory>
 
 #include "TempFolder.h"
-#include "app/Program.h"
-#include "platform/Cp932.h"
+#include "model/Program.h"
 #include "platform/qt/MainWindowView.h"
 #include "platform/qt/QtPlatform.h"
+#include "text/Cp932.h"
 
 namespace {
 

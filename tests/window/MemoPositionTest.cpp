@@ -3,9 +3,9 @@
 #include <string>
 #include <tuple>
 
-#include "platform/Cp932.h"
 #include "platform/qt/MemoPosition.h"
 #include "platform/qt/QtConversions.h"
+#include "text/Cp932.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 
 #include "TempFolder.h"
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
-#include "platform/qt/LocalFile.h"
+#include "platform/posix/LocalFile.h"
 #include "platform/qt/QtPlatform.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
 
 namespace fs = std::filesystem;
 using testing::ThrowsMessage;

@@ -5,8 +5,8 @@
 
 #include "TempFolder.h"
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/qt/SdlSoundPlayer.h"
+#include "platform/sdl/SdlSoundPlayer.h"
+#include "text/Cp932.h"
 
 namespace {
 

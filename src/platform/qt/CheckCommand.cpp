@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <iostream>
 
+#include "platform/posix/LocalFile.h"
 #include "platform/qt/LocalDrillFiles.h"
-#include "platform/qt/LocalFile.h"
 #include "questions/DrillCheck.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/Control.h"
-#include "app/ShownValue.h"
+#include "model/Control.h"
+#include "model/ShownValue.h"
 
 class QWidget;
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 
-#include "app/Memo.h"
+#include "model/Memo.h"
 #include "platform/AppError.h"
 #include "platform/qt/ControlAdapter.h"
 #include "platform/qt/MemoPosition.h"

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "app/Faces.h"
+#include "model/Faces.h"
 
 // Qt keeps each substitute once, so calling this again changes nothing.
 void registerFontSubstitutions() {

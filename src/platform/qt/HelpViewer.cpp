@@ -2,9 +2,9 @@
 
 #include <QFileInfo>
 
-#include "platform/Limits.h"
-#include "platform/qt/LocalFile.h"
+#include "platform/posix/LocalFile.h"
 #include "platform/qt/QtConversions.h"
+#include "text/Limits.h"
 
 HelpViewer::HelpViewer() {
     setWindowFlag(Qt::Window);

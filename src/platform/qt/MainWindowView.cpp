@@ -12,7 +12,7 @@
 #include "app/ControlHandlers.h"
 #include "app/Events.h"
 #include "app/KeyRoute.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/qt/QtConversions.h"
 #include "platform/qt/VirtualKeys.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <unordered_map>
 
-#include "app/Control.h"
+#include "model/Control.h"
 #include "platform/qt/ControlAdapter.h"
 
 struct Program;

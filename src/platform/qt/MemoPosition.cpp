@@ -1,6 +1,6 @@
 #include "platform/qt/MemoPosition.h"
 
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 
 namespace {
 

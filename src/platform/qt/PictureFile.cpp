@@ -3,8 +3,8 @@
 #include <QBuffer>
 #include <QImageReader>
 
-#include "platform/Limits.h"
-#include "platform/qt/LocalFile.h"
+#include "platform/posix/LocalFile.h"
+#include "text/Limits.h"
 
 QImage loadPicture(const std::string& sjisName) {
     // Read through our own file access, so names that are not UTF-8 work too, and Qt is never handed

@@ -1,6 +1,6 @@
 #include "platform/qt/QtConversions.h"
 
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 
 QString qtText(const std::string& sjis) {
     return QString::fromStdString(decodeCp932(sjis));

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-#include "app/Control.h"
+#include "model/Control.h"
 
 // The window model holds Shift-JIS bytes and plain values; Qt wants its own types.
 QString qtText(const std::string& sjis);

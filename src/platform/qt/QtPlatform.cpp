@@ -6,20 +6,16 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
-#include <chrono>
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <unistd.h>
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
+#include "platform/posix/LocalFile.h"
 #include "platform/qt/FileFilter.h"
-#include "platform/qt/LocalFile.h"
 #include "platform/qt/OpenDialogFolders.h"
 #include "platform/qt/QtConversions.h"
+#include "text/Cp932.h"
 
 namespace {
 
@@ -43,77 +39,6 @@ QtPlatform::QtPlatform()
       }) {}
 
 QtPlatform::~QtPlatform() = default;
-
-std::uint32_t QtPlatform::tickCount() {
-    auto sinceBoot = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceBoot).count());
-}
-
-LocalTime QtPlatform::localTime() {
-    std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    localtime_r(&now, &parts);
-    return LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
-}
-
-std::int32_t QtPlatform::utcMillisecondsSinceMidnight() {
-    auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-    auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count();
-    return static_cast<std::int32_t>(milliseconds % (24 * 60 * 60 * 1000));
-}
-
-std::int32_t QtPlatform::randomBelow(std::int32_t range) {
-    if (range <= 1)
-        return 0;
-    return std::uniform_int_distribution<std::int32_t>(0, range - 1)(m_random);
-}
-
-void QtPlatform::readFileInPieces(const std::string& name, const std::function<void(std::string_view)>& take) {
-    if (!readLocalFileInPieces(localFileName(name), take))
-        throw AppError(CannotOpenText(name));
-}
-
-void QtPlatform::replaceFile(const std::string& name, const std::string& bytes) {
-    if (!replaceLocalFile(localFileName(name), bytes))
-        throw AppError(sjis("ﾌｧｲﾙ ") + name + sjis(" を作成できません"));
-}
-
-std::string QtPlatform::executablePath() {
-    std::error_code error;
-    std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
-    return sjisFileName(error ? std::string() : path.string());
-}
-
-bool QtPlatform::folderWritable(const std::string& folder) {
-    return isWritableFolder(localFileName(folder));
-}
-
-void QtPlatform::makeFolders(const std::string& folder) {
-    makeLocalFolders(localFileName(folder));
-}
-
-std::optional<std::string> QtPlatform::environmentFolder(const std::string& variable) {
-    const char* value = std::getenv(variable.c_str());
-    if (value == nullptr || *value == '\0')
-        return std::nullopt;
-    return sjisFileName(value);
-}
-
-bool QtPlatform::lockFile(const std::string& name) {
-    int lock = lockLocalFile(localFileName(name));
-    if (lock < 0)
-        return false;
-    m_locks[name] = lock;
-    return true;
-}
-
-void QtPlatform::unlockFile(const std::string& name) {
-    auto found = m_locks.find(name);
-    if (found == m_locks.end())
-        return;
-    unlockLocalFile(localFileName(name), found->second);
-    m_locks.erase(found);
-}
 
 void QtPlatform::messageBox(const std::string& text) {
     showBox(m_mainWindow, QMessageBox::NoIcon, text);

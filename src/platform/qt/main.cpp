@@ -4,7 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/qt/CheckCommand.h"
 #include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/MainWindowView.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <windows.h>
 
-#include "app/Control.h"
-#include "app/ShownValue.h"
+#include "model/Control.h"
+#include "model/ShownValue.h"
 
 class GdiCache;
 

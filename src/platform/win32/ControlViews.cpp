@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <windowsx.h>
 
-#include "app/Memo.h"
+#include "model/Memo.h"
 #include "platform/win32/EditPosition.h"
 #include "platform/win32/FileNames.h"
 #include "platform/win32/GdiCache.h"

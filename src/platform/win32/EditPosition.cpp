@@ -1,6 +1,6 @@
 #include "platform/win32/EditPosition.h"
 
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 
 int editPosition(std::string_view sjis, int byteOffset) {
     int position = 0;

@@ -3,7 +3,7 @@
 #include <tuple>
 #include <windows.h>
 
-#include "app/Control.h"
+#include "model/Control.h"
 
 inline COLORREF colorRef(Rgb color) {
     return RGB(color.red, color.green, color.blue);

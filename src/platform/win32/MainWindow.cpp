@@ -7,7 +7,7 @@
 #include "app/ControlHandlers.h"
 #include "app/Events.h"
 #include "app/KeyRoute.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/win32/WideText.h"
 
 namespace {

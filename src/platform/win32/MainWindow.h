@@ -3,7 +3,7 @@
 #include <unordered_map>
 #include <windows.h>
 
-#include "app/Control.h"
+#include "model/Control.h"
 #include "platform/win32/ControlView.h"
 #include "platform/win32/GdiCache.h"
 #include "platform/win32/Win32EventLoop.h"

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
 #include "platform/win32/WaveFile.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Files.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
 
 namespace {
 

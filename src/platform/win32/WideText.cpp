@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 
 std::wstring wideFromUtf8(std::string_view utf8) {
     if (utf8.empty())

@@ -4,12 +4,12 @@
 #include <shellapi.h>
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
 #include "platform/win32/FileNames.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Files.h"
 #include "results/ResultsHistory.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <windows.h>
 
+#include "platform/EventLoop.h"
+
 // Sees each message of the thread before it is dispatched; true when it has handled it.
 class MessageFilter {
 public:
@@ -10,7 +12,7 @@ public:
 };
 
 // The message loop of the main window, and the waits that keep the window live inside a handler.
-class Win32EventLoop {
+class Win32EventLoop : public EventLoop {
 public:
     void setMainWindow(HWND window, MessageFilter* filter) {
         m_window = window;
@@ -18,9 +20,8 @@ public:
     }
     // Until the main window has gone; the exit code it posted.
     int run();
-    // Processes messages until the tick count reaches `deadline`, sleeping while there are none.
-    void processMessagesUntil(std::uint32_t deadline);
-    void closeMainWindow();
+    void processMessagesUntil(std::uint32_t deadline) override;
+    void closeMainWindow() override;
 
 private:
     void dispatch(const MSG& message);

@@ -3,11 +3,11 @@
 #include <shlobj.h>
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
 #include "platform/win32/FileNames.h"
 #include "platform/win32/WaveFile.h"
 #include "platform/win32/WideText.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
 
 namespace {
 
@@ -219,16 +219,6 @@ void Win32Files::makeFolders(const std::string& folder) {
          separator = wide.find(L'\\', separator + 1))
         CreateDirectoryW(wide.substr(0, separator).c_str(), nullptr);
     CreateDirectoryW(wide.c_str(), nullptr);
-}
-
-std::optional<std::string> Win32Files::environmentFolder(const std::string& variable) {
-    std::wstring name = wideText(variable);
-    DWORD size = GetEnvironmentVariableW(name.c_str(), nullptr, 0);
-    if (size <= 1)
-        return std::nullopt;
-    std::wstring value(size, L'\0');
-    value.resize(GetEnvironmentVariableW(name.c_str(), value.data(), size));
-    return coreFileName(value);
 }
 
 bool Win32Files::lockFile(const std::string& name) {

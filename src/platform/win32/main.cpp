@@ -5,7 +5,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Events.h"
-#include "app/Program.h"
+#include "model/Program.h"
 #include "platform/win32/CheckCommand.h"
 #include "platform/win32/ConsoleOutput.h"
 #include "platform/win32/FileNames.h"
@@ -57,7 +57,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (std::optional<std::string> file = command.file()) {
         // As if the file had been chosen in the open dialog.
         RunHandler(program, "OpenQuestionFile", [&] {
-            std::string folder = platform.currentFolder();
+            std::string folder = platform.files().currentFolder();
             OpenQuestionFile(program, platform.files().enterFolderOf(*file), folder);
         });
     }

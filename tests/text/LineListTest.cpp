@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/AppError.h"
-#include "platform/LineCutter.h"
-#include "platform/LineList.h"
+#include "text/LineCutter.h"
+#include "text/LineList.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Control.h"
+#include "model/Control.h"
 
 // The read-only question text box Toi. Its text is the caption; the selection is in byte offsets.
 class Memo : public Control {

@@ -1,14 +1,14 @@
-#include "platform/TextDecoding.h"
+#include "text/TextDecoding.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <optional>
 
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
-#include "platform/LineList.h"
-#include "platform/Platform.h"
-#include "platform/Utf8.h"
+#include "platform/Files.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
+#include "text/LineList.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -165,8 +165,8 @@ std::string toShiftJis(std::string_view bytes, TextEncoding encoding) {
     return std::string(bytes);
 }
 
-TextEncoding loadDrillFile(LineList& lines, Platform& platform, const std::string& name) {
-    std::string bytes = readLimitedFile(platform, name, DrillFileLimit);
+TextEncoding loadDrillFile(LineList& lines, Files& files, const std::string& name) {
+    std::string bytes = readLimitedFile(files, name, DrillFileLimit);
     TextEncoding encoding = detectEncoding(bytes);
     lines.setText(toShiftJis(bytes, encoding));
     for (int i = 0; i < lines.count(); ++i)

@@ -1,11 +1,11 @@
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 
-#include "platform/Cp932Table.h"
-#include "platform/Utf8.h"
+#include "text/Cp932Table.h"
+#include "text/Utf8.h"
 
 namespace {
 

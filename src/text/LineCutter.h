@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-class Platform;
+class Files;
 
 // Cuts a text that arrives in pieces into lines by the line list's rule: CR LF, a lone CR or a lone LF
 // ends a line, a NUL ends the text, and a line end at the very end adds no empty line. Each line is
@@ -33,4 +33,4 @@ private:
 
 // Reads a file line by line, a piece at a time, each line cut to `keep` bytes: a file of any length
 // costs little memory. Throws as reading the file does.
-void readFileLines(Platform& platform, const std::string& name, std::size_t keep, const LineCutter::Take& take);
+void readFileLines(Files& files, const std::string& name, std::size_t keep, const LineCutter::Take& take);

@@ -5,7 +5,7 @@
 #include <string_view>
 
 class LineList;
-class Platform;
+class Files;
 
 // Question and translation files come as Shift-JIS, UTF-8 or UTF-16; everything after the reading
 // works on Shift-JIS bytes.
@@ -46,4 +46,4 @@ std::string toShiftJis(std::string_view bytes, TextEncoding encoding);
 
 // Reads a question or translation file into `lines` as Shift-JIS; returns the encoding it was in. A
 // file larger than DrillFileLimit throws AppError.
-TextEncoding loadDrillFile(LineList& lines, Platform& platform, const std::string& name);
+TextEncoding loadDrillFile(LineList& lines, Files& files, const std::string& name);

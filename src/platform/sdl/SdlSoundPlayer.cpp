@@ -1,4 +1,4 @@
-#include "platform/qt/SdlSoundPlayer.h"
+#include "platform/sdl/SdlSoundPlayer.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
-#include "platform/qt/LocalFile.h"
+#include "platform/posix/LocalFile.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/Memo.h"
+#include "model/Memo.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "questions/DbcsPos.h"
+#include "text/DbcsPos.h"
 
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 
 std::int32_t DbcsPos(std::string_view pattern, std::string_view text) {
     std::size_t boundary = 0; // where a character starts

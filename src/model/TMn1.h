@@ -3,10 +3,10 @@
 #include <memory>
 #include <vector>
 
-#include "app/Control.h"
-#include "app/Faces.h"
-#include "app/Memo.h"
-#include "platform/LineList.h"
+#include "model/Control.h"
+#include "model/Faces.h"
+#include "model/Memo.h"
+#include "text/LineList.h"
 
 inline constexpr int ChoiceButtonCount = 17;
 inline constexpr int ClientWidth = 646;

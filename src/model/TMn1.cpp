@@ -1,6 +1,6 @@
-#include "app/TMn1.h"
+#include "model/TMn1.h"
 
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 
 std::string choiceLabel(int number) {
     return std::string(1, static_cast<char>(number <= 9 ? '0' + number : number + 55));

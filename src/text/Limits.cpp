@@ -1,8 +1,8 @@
-#include "platform/Limits.h"
+#include "text/Limits.h"
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
 #include "platform/DrillFiles.h"
+#include "text/Cp932.h"
 
 std::string CannotOpenText(const std::string& name) {
     return sjis("ﾌｧｲﾙ ") + name + sjis(" は開けません");

@@ -5,8 +5,8 @@
 #endif
 #include <optional>
 
-#include "platform/Cp932.h"
-#include "platform/Utf8.h"
+#include "text/Cp932.h"
+#include "text/Utf8.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "platform/LineList.h"
+#include "text/LineList.h"
 
 #include <utility>
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/LineCutter.h"
-#include "platform/Platform.h"
+#include "platform/Files.h"
+#include "text/Cp932.h"
+#include "text/LineCutter.h"
 
 void LineList::checkIndex(int index, int limit) const {
     if (index < 0 || index >= limit)
@@ -70,10 +70,10 @@ std::string LineList::text() const {
     return bytes;
 }
 
-void LineList::loadFromFile(Platform& platform, const std::string& name) {
-    setText(platform.readFile(name, std::string::npos));
+void LineList::loadFromFile(Files& files, const std::string& name) {
+    setText(files.readFile(name, std::string::npos));
 }
 
-void LineList::saveToFile(Platform& platform, const std::string& name) const {
-    platform.replaceFile(name, text());
+void LineList::saveToFile(Files& files, const std::string& name) const {
+    files.replaceFile(name, text());
 }

@@ -1,4 +1,4 @@
-#include "platform/Utf8.h"
+#include "text/Utf8.h"
 
 void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {

@@ -1,4 +1,4 @@
-#include "platform/qt/LocalFile.h"
+#include "platform/posix/LocalFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
-#include "platform/Limits.h"
+#include "text/Cp932.h"
+#include "text/Limits.h"
 
 namespace {
 

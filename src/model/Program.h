@@ -2,17 +2,17 @@
 #include <string>
 #include <vector>
 
-#include "app/TMn1.h"
+#include "model/RunState.h"
+#include "model/TMn1.h"
 #include "platform/Platform.h"
 #include "run/Review.h"
-#include "run/RunState.h"
 
 // The running program: the application object's values, the main window, the run state beside it,
 // and the platform every handler reaches the machine through.
 struct Program {
-    explicit Program(Platform& platform) : platform(platform) {}
+    explicit Program(Platform platform) : platform(platform) {}
 
-    Platform& platform;
+    Platform platform;
     std::string Title = "QM7W";
     std::string HelpFile; // set by the help button; empty until then
     TMn1 Mn1;

@@ -1,8 +1,8 @@
-#include "platform/LineCutter.h"
+#include "text/LineCutter.h"
 
 #include <algorithm>
 
-#include "platform/Platform.h"
+#include "platform/Files.h"
 
 void LineCutter::endLine(std::string_view rest) {
     // A line wholly inside one piece goes on without a copy.
@@ -55,8 +55,8 @@ void LineCutter::finish() {
     m_ended = true;
 }
 
-void readFileLines(Platform& platform, const std::string& name, std::size_t keep, const LineCutter::Take& take) {
+void readFileLines(Files& files, const std::string& name, std::size_t keep, const LineCutter::Take& take) {
     LineCutter cutter(take, keep);
-    platform.readFileInPieces(name, [&](std::string_view piece) { cutter.add(piece); });
+    files.readFileInPieces(name, [&](std::string_view piece) { cutter.add(piece); });
     cutter.finish();
 }

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-class Platform;
+class Files;
 
 // An ordered list of byte-string lines, indexed from 0, duplicates allowed.
 class LineList {
@@ -24,8 +24,8 @@ public:
     // Every line followed by CR LF, the last one too.
     std::string text() const;
 
-    void loadFromFile(Platform& platform, const std::string& name);
-    void saveToFile(Platform& platform, const std::string& name) const;
+    void loadFromFile(Files& files, const std::string& name);
+    void saveToFile(Files& files, const std::string& name) const;
 
     const std::vector<std::string>& lines() const { return m_lines; }
 

@@ -1,6 +1,6 @@
-#include "app/Faces.h"
+#include "model/Faces.h"
 
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 
 std::string Face::bytes() const {
     return sjis(name);
