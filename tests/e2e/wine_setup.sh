@@ -15,28 +15,34 @@ uninstall_entry() {
     wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\qm7w' 2>/dev/null |
         sed -nE 's/^ +Display(Name|Version) +REG_SZ +(.*)\r$/\2/p; s/^ +UninstallString .*/1/p' | xargs
 }
-elapsed() { echo "$(($(date +%s%N) / 1000000 - $1)) ms"; }
+milliseconds() { echo $(($(date +%s%N) / 1000000)); }
+elapsed() { echo "$(($(milliseconds) - $1)) ms"; }
 
 test_setup() {
-    local t="setup" setup start took drill folder log listing
+    local t="setup" setup start took samples drill folder log listing
     local MENU="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/QM7W"
-    folder="$WINEPREFIX/drive_c/Program Files/qm7w" log="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/qm7w/QM7Kekka.DAT"
+    folder="$WINEPREFIX/drive_c/Program Files/qm7w"
+    log="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/qm7w/QM7Kekka.DAT"
     setup=$(cd "$BUILD" && rm -f qm7w-*-win64.exe && cpack -G NSIS >/dev/null && ls "$BUILD"/qm7w-*-win64.exe) ||
         { fail "$t: cpack -G NSIS makes the setup program" && return; }
+    # What a failed earlier run left in the folder goes; a program still installed is the setup's to remove.
+    [[ -e $folder/Uninstall.exe ]] || rm -rf "$folder"
     # A Wine server of the true time, as the programs started below have.
     wineserver -k 2>/dev/null
     wineserver -w
-    start=$(($(date +%s%N) / 1000000))
+    start=$(milliseconds)
     wine "$setup" /S
     took=$(elapsed "$start")
+    samples=$(ls "$ROOT"/samples/*.{m7,txt,bmp,wav} | wc -l)
     # The files of the package, each in its place.
     expect_eq "$t: /S installs the program, sounds, help, drill icon, samples and uninstaller in $took" \
         "$(cd "$folder" && find . -type f ! -path './samples/*' | sort | xargs) $(ls "$folder/samples" | wc -l)" \
-        "./Qm7wh.hlp ./Uninstall.exe ./buzz.wav ./drill.ico ./pinpon.wav ./qm7w.exe $(ls "$ROOT"/samples/*.{m7,txt,bmp,wav} | wc -l)"
-    expect_eq "$t: the drill file type" "$(registry_values)" \
-        "qm7w.Drill"$'\n'"QM7W 問題ファイル"$'\n'"C:\\Program Files\\qm7w\\drill.ico"$'\n'"\"C:\\Program Files\\qm7w\\qm7w.exe\" \"%1\""
+        "./Qm7wh.hlp ./Uninstall.exe ./buzz.wav ./drill.ico ./pinpon.wav ./qm7w.exe $samples"
+    expect_eq "$t: the drill file type" "$(registry_values)" "$(printf '%s\n' qm7w.Drill "QM7W 問題ファイル" \
+        'C:\Program Files\qm7w\drill.ico' '"C:\Program Files\qm7w\qm7w.exe" "%1"')"
     check "$t: the Start menu entry" test -f "$MENU/QM7W.lnk"
-    expect_eq "$t: the installed program's entry" "$(uninstall_entry)" "QM7W $(sed -nE 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt") 1"
+    expect_eq "$t: the installed program's entry" "$(uninstall_entry)" \
+        "QM7W $(sed -nE 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt") 1"
 
     # A drill with a Japanese name and a space, in a folder with both.
     drill="$WORK/私の ドリル/表 1.m7"
@@ -53,10 +59,12 @@ test_setup() {
     check "$t: nothing written under Program Files" eval '[[ $(find "$folder" -printf "%p %s %T@\n") == "$listing" ]]'
 
     # The uninstaller copies itself away and ends at once; its copy removes the Start menu entry last.
-    start=$(($(date +%s%N) / 1000000))
+    start=$(milliseconds)
     wine "$folder/Uninstall.exe" /S
     wait_for 20 eval '[[ ! -e $folder && ! -e $MENU ]]'
-    check "$t: /S uninstalls the files and the Start menu entry in $(elapsed "$start")" eval '[[ ! -e $folder && ! -e $MENU ]]'
-    expect_eq "$t: the file type and the installed program's entry are gone" "$(registry_values | xargs)$(uninstall_entry)" ""
+    check "$t: /S uninstalls the files and the Start menu entry in $(elapsed "$start")" \
+        eval '[[ ! -e $folder && ! -e $MENU ]]'
+    expect_eq "$t: the file type and the installed program's entry are gone" \
+        "$(registry_values | tr -d '\n')$(uninstall_entry)" ""
     check "$t: the learner's results are left" test -s "$log"
 }
