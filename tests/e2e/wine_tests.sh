@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# End-to-end tests of the Windows program: the real qm7w.exe under Wine on a virtual screen, driven only
-# by clicks and key presses as run.sh drives the Linux one, with the same tests where they apply, and its setup program.
+# End-to-end tests of the Windows program and its setup program: the real qm7w.exe under Wine on a virtual
+# screen, driven only by clicks and key presses as run.sh drives the Linux one, with the same tests where they apply.
 # Builds nothing but the setup program, with cpack: wine_tests.sh [Windows build folder, default build-win]
 set -uo pipefail
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
