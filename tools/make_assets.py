@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the program's own assets into assets/: the two effect sounds, the toolbar pictures, the window icon and
-the desktop icons.
+"""Writes the program's own assets into assets/: the two effect sounds, the toolbar pictures, the window icon,
+the desktop icons and the drill files' icon for Windows.
 
 Standard library only, so anyone can regenerate them; the generated files are committed so the build
 needs no Python.  Run from anywhere: python3 tools/make_assets.py
@@ -642,6 +642,27 @@ def write_desktop_icons():
             write_rgba_png(os.path.join(folder, "%s-%d.png" % (name, size)), rasterise(shapes, size))
 
 
+def write_png_ico(name, pngs):
+    """A Windows icon of the given PNG files, one picture a size (Windows reads PNG pictures in icons)."""
+    entries, images = b"", b""
+    offset = 6 + 16 * len(pngs)
+    for path in pngs:
+        with open(path, "rb") as png:
+            data = png.read()
+        width, height = struct.unpack(">II", data[16:24])
+        # A size of 256 is written as 0.
+        entries += struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 32, len(data), offset + len(images))
+        images += data
+    with open(os.path.join(ASSETS, name), "wb") as out:
+        out.write(struct.pack("<HHH", 0, 1, len(pngs)) + entries + images)
+
+
+def write_drill_file_icon():
+    """The drill files' icon in Windows' file manager: the desktop's pictures of the sizes Windows asks for."""
+    write_png_ico("drill.ico", [os.path.join(ASSETS, "icons", "application-x-qm7-drill-%d.png" % size)
+                                for size in (16, 24, 32, 48, 256)])
+
+
 def main():
     os.makedirs(ASSETS, exist_ok=True)
     write_wav("pinpon.wav", pinpon())
@@ -656,6 +677,7 @@ def main():
     write_png("qm7w.png", icon(), ICON_PALETTE)
     write_ico("qm7w.ico", icon(), ICON_PALETTE)
     write_desktop_icons()
+    write_drill_file_icon()
 
 
 if __name__ == "__main__":

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# End-to-end tests of the Windows program: the real qm7w.exe under Wine on a virtual screen, driven only
-# by clicks and key presses as run.sh drives the Linux one, with the same tests where they apply.
-# Builds nothing: wine_tests.sh [Windows build folder, default build-win]
+# End-to-end tests of the Windows program and its setup program: the real qm7w.exe under Wine on a virtual
+# screen, driven only by clicks and key presses as run.sh drives the Linux one, with the same tests where they apply.
+# Builds nothing but the setup program, with cpack: wine_tests.sh [Windows build folder, default build-win]
 set -uo pipefail
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)
 WORK=$(mktemp -d)
 source "$HERE/desktop.sh"
 source "$HERE/window_tests.sh"
+source "$HERE/wine_setup.sh"
 trap 'stop_program; stop_sound_server; wineserver -k 2>/dev/null; [[ -n $XVFB_PID ]] && kill $XVFB_PID; rm -rf "$WORK"' EXIT
 
 BUILD=$(cd "${1:-build-win}" 2>/dev/null && pwd) && [[ -f $BUILD/src/platform/win32/qm7w.exe ]] ||
@@ -127,7 +128,7 @@ test_drill_check() {
 prepare_wine || fail "Wine and its Japanese locale are set up"
 # Every program gets a wave device, a silent one.
 if ((FAILED == 0)) && start_screen && start_sound_server "$WORK/sound"; then
-    for test in ${WINE_TESTS:-test_full_run test_refused_file test_exit_button test_shift_digits test_japanese_folders}; do
+    for test in ${WINE_TESTS:-test_full_run test_refused_file test_exit_button test_shift_digits test_japanese_folders test_setup}; do
         "$test"
         stop_program
     done
