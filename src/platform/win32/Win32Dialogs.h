@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/Platform.h"
+#include "platform/win32/HistoryWindow.h"
 
 class Win32Files;
 
@@ -22,12 +23,13 @@ public:
     // browser takes a page by its extension; or says in a box that it cannot read the file.
     void showHelpContents(const std::string& helpFile);
     void quitHelp(const std::string& helpFile);
-    void showResultsHistory(const ResultsHistory& history);
-    void refreshResultsHistory(const ResultsHistory&) {}
+    void showResultsHistory(const ResultsHistory& history) { m_history.show(history); }
+    void refreshResultsHistory(const ResultsHistory& history) { m_history.refresh(history); }
 
 private:
     void show(const std::string& text, UINT icon);
 
     Win32Files& m_files;
     HWND m_owner = nullptr;
+    HistoryWindow m_history{m_files};
 };
