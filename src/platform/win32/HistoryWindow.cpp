@@ -77,7 +77,9 @@ void HistoryWindow::show(const ResultsHistory& history) {
     if (m_window == nullptr)
         create();
     setHistory(history);
-    // Keys belong to the drill: the window comes to the front without taking them.
+    // Keys belong to the drill: the window comes to the front without taking them, restored if minimised.
+    if (IsIconic(m_window))
+        ShowWindow(m_window, SW_SHOWNOACTIVATE);
     SetWindowPos(m_window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
