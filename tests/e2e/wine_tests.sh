@@ -116,6 +116,40 @@ test_japanese_folders() {
         "$folder/QM7Kekka.DAT" /dev/null "261206 005[0-9]{3}-[0-9]{6},[0-9]{3}001001000001hyou"'
 }
 
+# The history window from the toolbar button: a run finished while it is open joins the log's runs, every
+# drill is chosen, the chart draws both lines, and "CSVに保存" gives the table's rows back. Its picture goes
+# into the documentation.
+test_history_window() {
+    local t="history window" folder=$WORK/history history shot=$ROOT/docs/windows-history.png rows expected left top WIDTH HEIGHT
+    mkdir -p "$folder"
+    printf '%s\r\n' 九九 九九 /R "2 x 2 = ___" "#4#5" 1 | iconv -t CP932 >"$folder/kuku.m7"
+    printf '%s\r\n' "261205 101010-102010,600020023003020abc" "261206 001000-001130,090010009001010九九" |
+        iconv -t CP932 >"$folder/QM7Kekka.DAT"
+    start_program "$folder" "$CLOCK" "$(windows_name "$folder/kuku.m7")" && first_question &&
+        click "${HISTORY_BUTTON[@]}" && wait_for 10 find_window 成績の記録 >/dev/null ||
+        { fail "$t: the toolbar's button opens it" && return; }
+    history=$(find_window 成績の記録)
+    # Wine draws the frame inside the X window: the client area lies this far in.
+    eval "$(xdotool getwindowgeometry --shell "$history" | grep -E '^(WIDTH|HEIGHT)=')"
+    left=$(((WIDTH - 760) / 2)) top=$((HEIGHT - 600 - (WIDTH - 760) / 2))
+    press 1 && close_box 20
+    # "すべて", the last entry of the chooser's list.
+    xdotool mousemove --window "$history" $((left + 200)) $((top + 21)) click 1 sleep 0.5 \
+        mousemove --window "$history" $((left + 100)) $((top + 65)) sleep 0.3 click 1 && sleep 0.5
+    import -window "$history" png:- | convert png:- -strip "$shot"
+    check "$t: the chart draws the rate in red and the speed in blue" eval '[[ $(convert "$shot" -crop \
+        "600x250+$((left + 80))+$((top + 50))" -format %c histogram:info:- | grep -ciE "#C82828|#1E50C8") == 2 ]]'
+    xdotool mousemove --window "$history" $((left + 708)) $((top + 21)) sleep 0.3 click 1
+    wait_for 10 find_window CSVに保存 >/dev/null &&
+        timeout 10 xdotool windowfocus --sync "$(find_window CSVに保存)" type --delay 5 "$(windows_name "$folder/rows.csv")" &&
+        xdotool key Return && wait_for 5 test -s "$folder/rows.csv"
+    rows=$(sed '1s/^\xEF\xBB\xBF//; s/\r$//' "$folder/rows.csv" | tr '\n' '|')
+    expected='^日付,開始,終了,時間,問題数,正解,誤答,正解率\(%\),分速,問題\|2026/12/05,10:10:10,10:20:10,10:00,20,23,3,'
+    expected+='88\.46,2\.30,abc\|2026/12/06,00:10:00,00:11:30,1:30,10,9,1,90\.00,6\.00,九九\|'
+    expected+='2026/12/06,00:5[0-9]:[0-9]{2},[0-9:]{8},[0-9]+:[0-9]{2},1,1,0,100\.00,[0-9.]+,九九\|$'
+    if [[ $rows =~ $expected ]]; then pass "$t: every drill's rows, the new run last"; else fail "$t: rows $rows"; fi
+}
+
 # The drill check needs no window: its report reaches a pipe in UTF-8, and its status tells.
 test_drill_check() {
     local out
@@ -128,7 +162,7 @@ test_drill_check() {
 prepare_wine || fail "Wine and its Japanese locale are set up"
 # Every program gets a wave device, a silent one.
 if ((FAILED == 0)) && start_screen && start_sound_server "$WORK/sound"; then
-    for test in ${WINE_TESTS:-test_full_run test_refused_file test_exit_button test_shift_digits test_japanese_folders test_setup}; do
+    for test in ${WINE_TESTS:-test_full_run test_refused_file test_exit_button test_shift_digits test_japanese_folders test_history_window test_setup}; do
         "$test"
         stop_program
     done

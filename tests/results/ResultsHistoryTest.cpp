@@ -2,7 +2,9 @@
 
 #include "fake/Drill.h"
 #include "results/HistoryCsv.h"
+#include "results/HistoryView.h"
 #include "results/ResultsHistory.h"
+#include "text/Cp932.h"
 
 namespace {
 
@@ -59,12 +61,19 @@ TEST(ResultsHistory, DrillsComeMostRecentFirstAndChooseTheirRuns) {
     for (auto drill : {std::optional<std::string>("verb1"), {"kanji"}, {}, {"gone"}})
         counts.push_back(HistoryRowsOf(history, drill).size());
     EXPECT_EQ(counts, (std::vector<std::size_t>{2, 1, 6, 0}));
+    std::vector<HistoryChoice> choices = HistoryChoices(history);
+    ASSERT_EQ(choices.size(), 4u);
+    EXPECT_EQ(std::tie(choices[0].label, choices[3].label, choices[3].baseLine),
+              std::make_tuple("英語（3回）", "すべて（6回）", std::nullopt));
+    EXPECT_EQ(HistoryChoiceIndex(choices, "kanji") + HistoryChoiceIndex(choices, "gone"), 2u);
 
     // A log that cannot be read: no runs and the reason, never a box.
     drill.platform.unreadable.insert(drill.logPath());
     history = ReadResultsHistory(drill.program);
     EXPECT_TRUE(history.runs == 0 && history.newest.empty() && history.drills.empty());
     EXPECT_EQ(history.problem, sjis("ﾌｧｲﾙ ") + drill.logPath() + sjis(" は開けません"));
+    EXPECT_EQ(HistoryNote(history, 0, 0),
+              "成績の記録を読めません: ﾌｧｲﾙ " + decodeCp932(drill.logPath()) + " は開けません");
     EXPECT_TRUE(drill.platform.messages.empty() && drill.platform.errors.empty());
 }
 
@@ -93,6 +102,32 @@ TEST(ResultsHistory, ALongLogKeepsItsNewestRunsAndDrillsAndCountsTheRest) {
     EXPECT_EQ(HistoryRowsOf(history, std::nullopt).size(), HistoryRunLimit);
     EXPECT_EQ(RunsLeftOut(history, std::nullopt), static_cast<long long>(HistoryDrillLimit + 2));
     EXPECT_EQ(UnlistedRuns(history), 2); // d0 and d2, pushed out by d201 and the long one
+    EXPECT_EQ(HistoryNote(history, 1000, 1), "新しい1000回を表示しています（それより古い1回は表示しません）。\n"
+                                             "一覧にない古い問題の記録が2回あります（「すべて」に含まれます）。");
+}
+
+// The chart takes the dated runs in time order, a speed axis of five round steps above the fastest, and a
+// date axis with a margin, its labels with the hour within a few days and the year across one.
+TEST(ResultsHistory, TheChartPlacesDatedRunsOnRoundAxes) {
+    auto row = [](std::optional<LocalTime> started, std::optional<double> rate, std::optional<double> speed) {
+        HistoryRow made;
+        std::tie(made.started, made.rateValue, made.speedValue) = std::tie(started, rate, speed);
+        return made;
+    };
+    const LocalTime leapNight{2028, 2, 29, 23, 59, 59}, newYear{2029, 1, 1, 0, 0, 0}, now{2026, 12, 6, 9, 30, 0};
+    HistoryPlot plot =
+        PlotOf({row(newYear, 50, 4.8), row(std::nullopt, 90, 9), row(leapNight, std::nullopt, 0.5)}, now);
+    EXPECT_TRUE(plot.rates.size() == 1 && plot.speeds.size() == 2 && plot.speeds[0].value == 0.5);
+    EXPECT_EQ(plot.speeds[1].time - plot.speeds[0].time, 306 * 24 * 3600 + 1);
+    EXPECT_EQ(plot.speedTop, 10); // 4.8 and 5 % more in steps of 2
+    EXPECT_EQ(PlotDateText(plot, plot.speeds[0].time), "2028/02/29");
+    EXPECT_EQ(plot.from, plot.speeds[0].time - (plot.to - plot.speeds[1].time));
+    for (LocalTime time : {leapNight, newYear, LocalTime{1980, 1, 1, 0, 0, 0}})
+        EXPECT_EQ(PlotTimeOf(LocalTimeOf(PlotTimeOf(time))), PlotTimeOf(time));
+
+    plot = PlotOf({}, now); // no runs: a day around now, the speed up to 1
+    EXPECT_TRUE(plot.rates.empty() && plot.speedTop == 1 && plot.to - plot.from == 24 * 3600);
+    EXPECT_EQ(PlotDateText(plot, plot.from), "12/05 21:30");
 }
 
 } // namespace

@@ -18,30 +18,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
-#include <algorithm>
-#include <cmath>
 
 #include "platform/qt/QtConversions.h"
 #include "results/HistoryCsv.h"
+#include "results/HistoryView.h"
 
 namespace {
 
-// The chooser's entry for every drill at once comes after the drills.
-constexpr int AllDrills = -1;
-
-QDateTime dateTimeOf(const LocalTime& time) {
-    return QDateTime(QDate(time.year, time.month, time.day), QTime(time.hour, time.minute, time.second));
-}
-
-// The smallest of 1, 2, 2.5 and 5 times a power of ten that is at least `least`.
-double niceStep(double least) {
-    if (least <= 0)
-        return 0.2;
-    double power = std::pow(10.0, std::floor(std::log10(least)));
-    for (double factor : {1.0, 2.0, 2.5, 5.0})
-        if (factor * power >= least)
-            return factor * power;
-    return 10 * power;
+QDateTime dateTimeOf(PlotTime time) {
+    LocalTime at = LocalTimeOf(time);
+    return QDateTime(QDate(at.year, at.month, at.day), QTime(at.hour, at.minute, at.second));
 }
 
 QLineSeries* series(const QString& name, QColor color) {
@@ -85,15 +71,15 @@ ResultsHistoryWindow::ResultsHistoryWindow() {
     m_chart->legend()->setAlignment(Qt::AlignBottom);
     m_dates = new QDateTimeAxis;
     m_dates->setTitleText(QStringLiteral("日付"));
-    m_dates->setTickCount(6);
+    m_dates->setTickCount(PlotSteps + 1);
     m_rates = new QValueAxis;
     m_rates->setTitleText(QStringLiteral("正解率 (%)"));
     m_rates->setRange(0, 100);
-    m_rates->setTickCount(6);
+    m_rates->setTickCount(PlotSteps + 1);
     m_rates->setLabelFormat(QStringLiteral("%d"));
     m_speeds = new QValueAxis;
     m_speeds->setTitleText(QStringLiteral("分速 (問/分)"));
-    m_speeds->setTickCount(6);
+    m_speeds->setTickCount(PlotSteps + 1);
     m_speeds->setLabelFormat(QStringLiteral("%.1f"));
     m_chart->addAxis(m_dates, Qt::AlignBottom);
     m_chart->addAxis(m_rates, Qt::AlignLeft);
@@ -129,34 +115,27 @@ void ResultsHistoryWindow::setHistory(const ResultsHistory& history) {
 }
 
 void ResultsHistoryWindow::fillDrills() {
-    QVariant chosen = m_drills->currentData();
+    int index = m_drills->currentIndex();
+    std::optional<std::string> chosen = index >= 0 ? m_choices[static_cast<std::size_t>(index)].baseLine : std::nullopt;
+    m_choices = HistoryChoices(m_history);
     const QSignalBlocker quiet(m_drills);
     m_drills->clear();
-    // Lines that name no drill are no drill of their own: they come after the drills.
-    for (bool named : {true, false})
-        for (const HistoryDrill& drill : m_history.drills)
-            if (drill.baseLine.empty() != named)
-                m_drills->addItem(named ? QStringLiteral("%1（%2回）").arg(qtText(drill.baseLine)).arg(drill.runs)
-                                        : QStringLiteral("（読めない記録）（%1件）").arg(drill.runs),
-                                  QByteArray::fromStdString(drill.baseLine));
-    m_drills->addItem(QStringLiteral("すべて（%1回）").arg(m_history.runs), AllDrills);
+    for (const HistoryChoice& choice : m_choices)
+        m_drills->addItem(QString::fromStdString(choice.label));
     // The same drill as before, or else the one worked last.
-    int index = chosen.isValid() ? m_drills->findData(chosen) : -1;
-    m_drills->setCurrentIndex(std::max(index, 0));
+    m_drills->setCurrentIndex(index >= 0 ? static_cast<int>(HistoryChoiceIndex(m_choices, chosen)) : 0);
     showChosenRuns();
 }
 
 void ResultsHistoryWindow::showChosenRuns() {
-    QVariant chosen = m_drills->currentData();
-    bool all = chosen.typeId() != QMetaType::QByteArray;
-    std::optional<std::string> baseLine;
-    if (!all)
-        baseLine = chosen.toByteArray().toStdString();
+    std::optional<std::string> baseLine = m_choices[static_cast<std::size_t>(m_drills->currentIndex())].baseLine;
     m_rows = HistoryRowsOf(m_history, baseLine);
-    m_withDrill = all;
-    showNote(m_rows.size(), RunsLeftOut(m_history, baseLine));
+    m_withDrill = !baseLine;
+    QString note = QString::fromStdString(HistoryNote(m_history, m_rows.size(), RunsLeftOut(m_history, baseLine)));
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
     showChart(m_rows);
-    showTable(m_rows, all);
+    showTable(m_rows, m_withDrill);
 }
 
 void ResultsHistoryWindow::saveCsv() {
@@ -171,43 +150,16 @@ void ResultsHistoryWindow::saveCsv() {
                              QStringLiteral("%1 に保存できません: %2").arg(name, file.errorString()));
 }
 
-void ResultsHistoryWindow::showNote(std::size_t shown, long long leftOut) {
-    QStringList note;
-    if (!m_history.problem.empty())
-        note << QStringLiteral("成績の記録を読めません: %1").arg(qtText(m_history.problem));
-    else if (m_history.runs == 0)
-        note << QStringLiteral("成績の記録はまだありません。");
-    if (leftOut > 0)
-        note
-            << QStringLiteral("新しい%1回を表示しています（それより古い%2回は表示しません）。").arg(shown).arg(leftOut);
-    if (long long unlisted = UnlistedRuns(m_history))
-        note << QStringLiteral("一覧にない古い問題の記録が%1回あります（「すべて」に含まれます）。").arg(unlisted);
-    m_note->setText(note.join(QLatin1Char('\n')));
-    m_note->setVisible(!note.isEmpty());
-}
-
 void ResultsHistoryWindow::showChart(const std::vector<HistoryRow>& rows) {
     m_chart->removeAllSeries();
+    QDateTime now = QDateTime::currentDateTime();
+    HistoryPlot plot = PlotOf(rows, LocalTime{now.date().year(), now.date().month(), now.date().day(),
+                                              now.time().hour(), now.time().minute(), now.time().second()});
     QLineSeries* rates = series(QStringLiteral("正解率"), QColor(200, 40, 40));
     QLineSeries* speeds = series(QStringLiteral("分速"), QColor(30, 80, 200));
-
-    std::vector<const HistoryRow*> dated;
-    for (const HistoryRow& row : rows)
-        if (row.started)
-            dated.push_back(&row);
-    std::stable_sort(dated.begin(), dated.end(), [](const HistoryRow* a, const HistoryRow* b) {
-        return dateTimeOf(*a->started) < dateTimeOf(*b->started);
-    });
-    double fastest = 0;
-    for (const HistoryRow* row : dated) {
-        auto when = static_cast<qreal>(dateTimeOf(*row->started).toMSecsSinceEpoch());
-        if (row->rateValue)
-            rates->append(when, *row->rateValue);
-        if (row->speedValue) {
-            speeds->append(when, *row->speedValue);
-            fastest = std::max(fastest, *row->speedValue);
-        }
-    }
+    for (auto [line, points] : {std::pair(rates, &plot.rates), std::pair(speeds, &plot.speeds)})
+        for (const PlotPoint& point : *points)
+            line->append(static_cast<qreal>(dateTimeOf(point.time).toMSecsSinceEpoch()), point.value);
     for (QLineSeries* line : {rates, speeds})
         m_chart->addSeries(line);
     rates->attachAxis(m_dates);
@@ -215,18 +167,10 @@ void ResultsHistoryWindow::showChart(const std::vector<HistoryRow>& rows) {
     speeds->attachAxis(m_dates);
     speeds->attachAxis(m_speeds);
 
-    // Five steps of a round size, so the speed ticks meet the grid lines of the rate.
-    double step = niceStep(fastest * 1.05 / 5);
-    m_speeds->setRange(0, 5 * step);
-    // A margin on both sides keeps the first and last points off the axes; a single run gets a day.
-    QDateTime first = dated.empty() ? QDateTime::currentDateTime() : dateTimeOf(*dated.front()->started);
-    QDateTime last = dated.empty() ? first : dateTimeOf(*dated.back()->started);
-    qint64 margin = std::max<qint64>(first.secsTo(last) / 20, 12 * 60 * 60);
-    QDateTime from = first.addSecs(-margin), to = last.addSecs(margin);
-    m_dates->setRange(from, to);
-    // Within a few days the hour matters; across a year the year does, in full.
-    QString format = from.secsTo(to) <= 3 * 24 * 60 * 60 ? QStringLiteral("MM/dd hh:mm") : QStringLiteral("MM/dd");
-    m_dates->setFormat(from.date().year() == to.date().year() ? format : QStringLiteral("yyyy/") + format);
+    m_speeds->setRange(0, plot.speedTop);
+    m_dates->setRange(dateTimeOf(plot.from), dateTimeOf(plot.to));
+    QString format = plot.withHours ? QStringLiteral("MM/dd hh:mm") : QStringLiteral("MM/dd");
+    m_dates->setFormat(plot.withYear ? QStringLiteral("yyyy/") + format : format);
 }
 
 void ResultsHistoryWindow::showTable(const std::vector<HistoryRow>& rows, bool withDrill) {

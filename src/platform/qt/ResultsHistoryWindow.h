@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+#include "results/HistoryView.h"
 #include "results/ResultsHistory.h"
 
 class QChart;
@@ -22,15 +23,14 @@ public:
 private:
     void fillDrills();
     void showChosenRuns();
-    // Why there are no runs, or how many the rows leave out.
-    void showNote(std::size_t shown, long long leftOut);
     void showChart(const std::vector<HistoryRow>& rows);
     void showTable(const std::vector<HistoryRow>& rows, bool withDrill);
     // Writes the rows shown to a CSV file the learner chooses.
     void saveCsv();
 
     ResultsHistory m_history;
-    std::vector<HistoryRow> m_rows; // the rows shown
+    std::vector<HistoryChoice> m_choices; // the chooser's entries
+    std::vector<HistoryRow> m_rows;       // the rows shown
     bool m_withDrill = true;
     QComboBox* m_drills;
     QLabel* m_note;

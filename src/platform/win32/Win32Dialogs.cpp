@@ -7,7 +7,6 @@
 #include "platform/win32/FileNames.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Files.h"
-#include "results/ResultsHistory.h"
 #include "text/Cp932.h"
 #include "text/Limits.h"
 
@@ -22,9 +21,6 @@ std::wstring dialogFilter(const std::string& filter) {
             character = L'\0';
     return result + std::wstring(2, L'\0');
 }
-
-// The most runs the interim history box lists, the latest ones.
-constexpr std::size_t HistoryRowsShown = 20;
 
 } // namespace
 
@@ -88,20 +84,4 @@ void Win32Dialogs::showHelpContents(const std::string& helpFile) {
 
 void Win32Dialogs::quitHelp(const std::string&) {
     // The browser is the learner's own program and stays open.
-}
-
-void Win32Dialogs::showResultsHistory(const ResultsHistory& history) {
-    if (!history.problem.empty()) {
-        messageBox(history.problem);
-        return;
-    }
-    std::string text = sjis("日付  開始  学習時間  正解率  分速  問題");
-    std::vector<HistoryRow> rows = HistoryRowsOf(history, std::nullopt);
-    std::size_t first = rows.size() > HistoryRowsShown ? rows.size() - HistoryRowsShown : 0;
-    for (std::size_t i = first; i < rows.size(); ++i) {
-        const HistoryRow& row = rows[i];
-        text += "\n" + row.date + "  " + row.start + "  " + row.workTime + "  " + row.rate + "%  " + row.speed + "  " +
-                row.drill;
-    }
-    messageBox(text);
 }

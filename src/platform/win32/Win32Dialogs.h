@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/Dialogs.h"
+#include "platform/win32/HistoryWindow.h"
 
 class Win32Files;
 
@@ -21,12 +22,13 @@ public:
     // browser takes a page by its extension; or says in a box that it cannot read the file.
     void showHelpContents(const std::string& helpFile) override;
     void quitHelp(const std::string& helpFile) override;
-    void showResultsHistory(const ResultsHistory& history) override;
-    void refreshResultsHistory(const ResultsHistory&) override {}
+    void showResultsHistory(const ResultsHistory& history) override { m_history.show(history); }
+    void refreshResultsHistory(const ResultsHistory& history) override { m_history.refresh(history); }
 
 private:
     void show(const std::string& text, UINT icon);
 
     Win32Files& m_files;
     HWND m_owner = nullptr;
+    HistoryWindow m_history{m_files};
 };
