@@ -13,7 +13,7 @@ trap 'stop_program; stop_sound_server; wineserver -k 2>/dev/null; [[ -n $XVFB_PI
 
 BUILD=$(cd "${1:-build-win}" 2>/dev/null && pwd) && [[ -f $BUILD/src/platform/win32/qm7w.exe ]] ||
     { fail "a Windows build in ${1:-build-win} (src/platform/win32/qm7w.exe)" && finish; }
-for tool in Xvfb xdotool import convert setxkbmap wine localedef pulseaudio iconv; do
+for tool in Xvfb xdotool import convert setxkbmap wine localedef pulseaudio parec python3 iconv; do
     command -v "$tool" >/dev/null || fail "the tool $tool is installed"
 done
 FAKETIME_LIB=$(compgen -G "/usr/lib/*/faketime/libfaketimeMT.so.1" | head -n 1) || fail "faketime is installed"
@@ -100,20 +100,29 @@ test_exit_button() {
 
 # A drill "表.m7" (0x95 0x5C) in a folder "ソフト" (0x83 0x5C ...), the program there too, opened from the
 # command line: its picture and translation, named with 表 too, show, and its record lands in the folder.
+# The sink of the sound server is recorded: the effect sounds beside the program are heard, whole and in order.
 test_japanese_folders() {
-    local t="表.m7 in ソフト" folder=$WORK/ソフト
+    local t="表.m7 in ソフト" folder=$WORK/ソフト recorder heard
     mkdir -p "$folder"
     printf '%s\r\n' 表 hyou /G表 /Y表jp.txt /R "I ___ a student." "#am#is" 1 | iconv -t CP932 >"$folder/表.m7"
     printf '%s\r\n' hyou "私は学生です。" | iconv -t CP932 >"$folder/表jp.txt"
     cp "$ROOT/samples/katachi01.bmp" "$folder/表01.bmp"
+    parec -d out.monitor --raw --format=s16le --rate=48000 --channels=1 >"$WORK/heard.raw" &
+    recorder=$!
     start_program "$folder" "$CLOCK" "$(windows_name "$folder/表.m7")" && first_question ||
-        { fail "$t: the drill opens from the command line" && return; }
+        { fail "$t: the drill opens from the command line" && kill $recorder && return; }
     check "$t: the picture shows" eval '(($(region %k 100 80 512 220) > 1))'
     click "${HINT_BUTTON[@]}"
     check "$t: Hint shows the translation line" wait_for 5 hint_shown
+    press 2
+    wait_for 5 kakunin_is "$RED" && sleep 1
     press 1
+    wait_for 10 enter_shown && press Return
     check "$t: the run ends; its record is in the folder" eval 'close_box 20 && appended_one \
-        "$folder/QM7Kekka.DAT" /dev/null "261206 005[0-9]{3}-[0-9]{6},[0-9]{3}001001000001hyou"'
+        "$folder/QM7Kekka.DAT" /dev/null "261206 005[0-9]{3}-[0-9]{6},[0-9]{3}001001001001hyou"'
+    kill $recorder
+    heard=$(python3 "$HERE/heard.py" "$WORK/heard.raw" "$folder/"{pinpon,buzz}.wav)
+    expect_eq "$t: the buzz of the miss, then the chime of the end, each heard whole" "$heard" "buzz pinpon"
 }
 
 # The history window from the toolbar button: a run finished while it is open joins the log's runs, every
