@@ -24,6 +24,18 @@ finish() {
     exit
 }
 
+# Runs a command that prints PASS and FAIL lines of its own and counts them; other lines go through.
+take_verdicts() {
+    local verdict text
+    while read -r verdict text; do
+        case $verdict in
+        PASS) pass "$text" ;;
+        FAIL) fail "$text" ;;
+        *) echo "$verdict $text" ;;
+        esac
+    done < <("$@" || echo "FAIL $* ended")
+}
+
 # Runs a command every tenth of a second until it succeeds or $1 seconds have passed.
 wait_for() {
     local deadline=$((SECONDS + $1))
