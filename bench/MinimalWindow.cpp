@@ -24,8 +24,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     RegisterClassW(&windowClass);
     RECT frame{0, 0, 646, 408};
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    HWND window = CreateWindowW(L"MinimalWindow", L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowW(L"MinimalWindow", L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                      frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
