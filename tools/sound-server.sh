@@ -11,9 +11,11 @@ SOUND_SERVER_PID=
 start_sound_server() {
     local folder=$1 tries
     mkdir -p -m 700 "$folder/runtime" "$folder/home"
+    # Without rewinds: a stream that starts empty, as Wine's do, would otherwise make the sink render again
+    # what its monitor has already recorded, and the recording would lose part of the sound.
     env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME="$folder/home" XDG_RUNTIME_DIR="$folder/runtime" \
         pulseaudio --daemonize=no --exit-idle-time=-1 -n --disallow-exit --use-pid-file=no \
-        --load="module-null-sink sink_name=out rate=48000 channels=2 format=s16le" \
+        --load="module-null-sink sink_name=out rate=48000 channels=2 format=s16le norewinds=1" \
         --load="module-native-protocol-unix socket=$folder/socket auth-anonymous=1" >"$folder/server.log" 2>&1 &
     SOUND_SERVER_PID=$!
     export PULSE_SERVER=unix:$folder/socket PULSE_COOKIE=$folder/cookie

@@ -1,4 +1,5 @@
-// Writes a results log through the program's own file code, for log_fault.py to kill or starve:
+// Writes a results log through the program's own file code, on Linux or on Windows, for log_fault.py to kill
+// or starve:
 //   write <log> <a|b>        replaces the log once with that version
 //   loop <log>               says "ready", then replaces it with b, a, b, a, ... until killed
 //   record <folder> <base>   appends a finished run's record as the program does at the end of a run
@@ -10,9 +11,15 @@
 
 #include "model/Program.h"
 #include "platform/AppError.h"
-#include "platform/qt/QtPlatform.h"
 #include "results/ResultsWriter.h"
 #include "text/LineList.h"
+#ifdef _WIN32
+#include "platform/win32/Win32Platform.h"
+using MachinePlatform = Win32Platform;
+#else
+#include "platform/qt/QtPlatform.h"
+using MachinePlatform = QtPlatform;
+#endif
 
 namespace {
 
@@ -36,21 +43,22 @@ int main(int argc, char** argv) {
         std::cerr << "usage: qm7_log_fault_harness write <log> <a|b> | loop <log> | record <folder> <base>\n";
         return 2;
     }
-    QtPlatform platform;
+    MachinePlatform machine;
+    Platform platform = machine;
     try {
         if (mode == "record") {
             Program program(platform);
             program.Run.ProgramDir = argv[2] + std::string("/");
             program.Run.RunTag = "261206 005058#" + std::string(argv[3]);
-            program.Run.RunStartTick = platform.tickCount();
+            program.Run.RunStartTick = platform.clock.tickCount();
             WriteResultsRecord(program);
         } else if (mode == "write") {
-            fullLog(argv[3][0]).saveToFile(platform, argv[2]);
+            fullLog(argv[3][0]).saveToFile(platform.files, argv[2]);
         } else {
             const LineList versions[] = {fullLog('b'), fullLog('a')};
             std::cout << "ready" << std::endl;
             for (int next = 0;; next ^= 1)
-                versions[next].saveToFile(platform, argv[2]);
+                versions[next].saveToFile(platform.files, argv[2]);
         }
         return 0;
     } catch (const AppError& error) {

@@ -9,7 +9,7 @@ trap 'stop_program; stop_sound_server; [[ -n $XVFB_PID ]] && kill $XVFB_PID; chm
 
 # Places inside the main window's client area.
 OPEN_BUTTON=(148 12) EXIT_BUTTON=(188 12) SKIP_BUTTON=(244 12) SOUND_BUTTON=(332 12) HINT_BUTTON=(508 12)
-RETRY_BUTTON=(596 12) HISTORY_BUTTON=(388 12)
+RETRY_BUTTON=(596 12) HISTORY_BUTTON=(388 12) LISTEN_BUTTON=(452 12)
 YELLOW=255,255,0 RED=255,0,0 GREEN=0,128,0
 # Qt's open dialog is titled "開く", which xdotool reads as Latin-1 bytes: the window named neither Mn1 nor QM7W.
 OPEN_DIALOG='[^MQ].*'
@@ -22,6 +22,18 @@ finish() {
     echo "$PASSED passed, $FAILED failed"
     ((FAILED == 0))
     exit
+}
+
+# Runs a command that prints PASS and FAIL lines of its own and counts them; other lines go through.
+take_verdicts() {
+    local verdict text
+    while read -r verdict text; do
+        case $verdict in
+        PASS) pass "$text" ;;
+        FAIL) fail "$text" ;;
+        *) echo "$verdict $text" ;;
+        esac
+    done < <("$@" || echo "FAIL $* ended")
 }
 
 # Runs a command every tenth of a second until it succeeds or $1 seconds have passed.
@@ -117,6 +129,16 @@ appended_one() {
     size=$(stat -c %s "$2")
     added=$(tail -c +$((size + 1)) "$1" && echo x)
     cmp -s -n "$size" "$1" "$2" && [[ ${added%x} =~ ^$3$'\r\n'$ ]] ||
+        { echo "log: $(printf %q "$(cat "$1")")" && false; }
+}
+
+# Log $1 holds file $2 byte for byte, then the record of file $3: byte for byte but for the start and end
+# times and the seconds taken, which the clock decides.
+appended_record() {
+    local size
+    size=$(stat -c %s "$2")
+    cmp -s -n "$size" "$1" "$2" && tail -c +$((size + 1)) "$1" |
+        LC_ALL=C sed -E '1s/^(.{6} )[0-9]{6}-[0-9]{6},[0-9]{3}/\1hhmmss-hhmmss,sss/' | cmp -s - "$3" ||
         { echo "log: $(printf %q "$(cat "$1")")" && false; }
 }
 

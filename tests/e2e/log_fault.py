@@ -1,6 +1,7 @@
 """Fault injection for the results log: kills the harness at random points while it replaces a full log,
 starves its writes and runs many writers at once, then checks what a learner would find on disk. Prints
-PASS/FAIL lines; exits non-zero when a check failed. Usage: log_fault.py <qm7_log_fault_harness> [kills]"""
+PASS/FAIL lines; exits non-zero when a check failed. Usage: log_fault.py <kills> <harness command>..., the
+command being the harness itself, or for the Windows one, wine and the harness."""
 
 import os
 import random
@@ -38,7 +39,7 @@ def write(harness, log, version, limit=None):
         signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
         resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit))
 
-    done = subprocess.run([harness, "write", log, version], capture_output=True,
+    done = subprocess.run([*harness, "write", log, version], capture_output=True,
                           preexec_fn=starve if limit else None, timeout=30)
     return done.returncode, done.stderr.decode("cp932", errors="replace").strip()
 
@@ -53,7 +54,7 @@ def kill_and_starve(harness, folder, kills):
     found = {"old": 0, "new": 0, "other": 0}
     rng = random.Random(int(os.environ.get("QM7_FAULT_SEED", time.time_ns())))
     for _ in range(kills):
-        process = subprocess.Popen([harness, "loop", log], stdout=subprocess.PIPE)
+        process = subprocess.Popen([*harness, "loop", log], stdout=subprocess.PIPE)
         process.stdout.readline()  # "ready": the replacing has begun
         time.sleep(rng.uniform(0, 0.020))
         process.kill()
@@ -86,7 +87,7 @@ def concurrent(harness, folder, writers=12):
             file.write(b"261205 0000\r\n")
     bases = ["run%02d" % i for i in range(writers)]
     statuses = [process.wait(timeout=60) for process in
-                [subprocess.Popen([harness, "record", folder, base]) for base in bases]]
+                [subprocess.Popen([*harness, "record", folder, base]) for base in bases]]
     records = read(os.path.join(folder, LOG)).split(b"\r\n")[:-1]
     report(statuses == [0] * writers and sorted(record[36:].decode() for record in records) == bases,
            "%d programs finishing at once leave %d records, one each" % (writers, len(records)))
@@ -97,6 +98,6 @@ def concurrent(harness, folder, writers=12):
 
 if __name__ == "__main__":
     with tempfile.TemporaryDirectory() as first, tempfile.TemporaryDirectory() as second:
-        kill_and_starve(sys.argv[1], first, int(sys.argv[2]) if len(sys.argv) > 2 else 300)
-        concurrent(sys.argv[1], second)
+        kill_and_starve(sys.argv[2:], first, int(sys.argv[1]))
+        concurrent(sys.argv[2:], second)
     sys.exit(1 if failures else 0)

@@ -18,7 +18,7 @@ test_sounds() {
     fi
     # Listen, a miss, the completion replayed until Enter, a clean completion; with the sound off a
     # miss and a silent completion.
-    click 452 12 # Listen
+    click "${LISTEN_BUTTON[@]}"
     sleep 1
     press 2
     sleep 1

@@ -13,29 +13,13 @@ trap 'stop_program; stop_sound_server; wineserver -k 2>/dev/null; [[ -n $XVFB_PI
 
 BUILD=$(cd "${1:-build-win}" 2>/dev/null && pwd) && [[ -f $BUILD/src/platform/win32/qm7w.exe ]] ||
     { fail "a Windows build in ${1:-build-win} (src/platform/win32/qm7w.exe)" && finish; }
-for tool in Xvfb xdotool import convert setxkbmap wine localedef pulseaudio iconv; do
+for tool in Xvfb xdotool import convert setxkbmap wine localedef pulseaudio parec python3 iconv; do
     command -v "$tool" >/dev/null || fail "the tool $tool is installed"
 done
 FAKETIME_LIB=$(compgen -G "/usr/lib/*/faketime/libfaketimeMT.so.1" | head -n 1) || fail "faketime is installed"
 ((FAILED == 0)) || finish
 
-# A Wine of the build folder's own. Its code page is 932 under a Japanese locale, made without root like
-# the comma locale of the core tests. Without a window manager Wine must draw the frames itself, or each
-# close waits about 2 s and a modal box takes the keyboard focus away for good.
-# The locale is Wine's alone: the checks of this script read bytes.
-export WINEPREFIX=$BUILD/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-WINE_LOCALE=(LOCPATH="$BUILD/locale" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8)
-wine() { env "${WINE_LOCALE[@]}" wine "$@"; }
-prepare_wine() {
-    mkdir -p "$BUILD/locale"
-    [[ -f $BUILD/locale/ja_JP.UTF-8/LC_CTYPE ]] || localedef -c -i ja_JP -f UTF-8 "$BUILD/locale/ja_JP.UTF-8" || return
-    if [[ ! -f $WINEPREFIX/qm7w-ready ]]; then
-        wine wineboot -i && wineserver -w && wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
-            wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f &&
-            cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" &&
-            touch "$WINEPREFIX/qm7w-ready" || return
-    fi >/dev/null 2>&1
-}
+source "$ROOT/tools/wine-prefix.sh"
 
 # Wine draws the frame inside the X window: the client area lies this far in.
 CLIENT_LEFT=0 CLIENT_TOP=0
@@ -100,20 +84,29 @@ test_exit_button() {
 
 # A drill "表.m7" (0x95 0x5C) in a folder "ソフト" (0x83 0x5C ...), the program there too, opened from the
 # command line: its picture and translation, named with 表 too, show, and its record lands in the folder.
+# The sink of the sound server is recorded: the effect sounds beside the program are heard, whole and in order.
 test_japanese_folders() {
-    local t="表.m7 in ソフト" folder=$WORK/ソフト
+    local t="表.m7 in ソフト" folder=$WORK/ソフト recorder heard
     mkdir -p "$folder"
     printf '%s\r\n' 表 hyou /G表 /Y表jp.txt /R "I ___ a student." "#am#is" 1 | iconv -t CP932 >"$folder/表.m7"
     printf '%s\r\n' hyou "私は学生です。" | iconv -t CP932 >"$folder/表jp.txt"
     cp "$ROOT/samples/katachi01.bmp" "$folder/表01.bmp"
+    parec -d out.monitor --raw --format=s16le --rate=48000 --channels=1 >"$WORK/heard.raw" &
+    recorder=$!
     start_program "$folder" "$CLOCK" "$(windows_name "$folder/表.m7")" && first_question ||
-        { fail "$t: the drill opens from the command line" && return; }
+        { fail "$t: the drill opens from the command line" && kill $recorder && return; }
     check "$t: the picture shows" eval '(($(region %k 100 80 512 220) > 1))'
     click "${HINT_BUTTON[@]}"
     check "$t: Hint shows the translation line" wait_for 5 hint_shown
+    press 2
+    wait_for 5 kakunin_is "$RED" && sleep 1
     press 1
+    wait_for 10 enter_shown && press Return
     check "$t: the run ends; its record is in the folder" eval 'close_box 20 && appended_one \
-        "$folder/QM7Kekka.DAT" /dev/null "261206 005[0-9]{3}-[0-9]{6},[0-9]{3}001001000001hyou"'
+        "$folder/QM7Kekka.DAT" /dev/null "261206 005[0-9]{3}-[0-9]{6},[0-9]{3}001001001001hyou"'
+    kill $recorder
+    heard=$(python3 "$HERE/heard.py" "$WORK/heard.raw" "$folder/"{pinpon,buzz}.wav)
+    expect_eq "$t: the buzz of the miss, then the chime of the end, each heard whole" "$heard" "buzz pinpon"
 }
 
 # The history window from the toolbar button: a run finished while it is open joins the log's runs, every
@@ -159,6 +152,18 @@ test_drill_check() {
     expect_eq "drill check: a file that would not open makes the status 1" "$?" 1
 }
 
+# The Windows file code killed mid-write, starved and racing itself, as on Linux; fewer kills, as each start
+# of a Windows program takes longer.
+test_killed_writer() {
+    # A server of its own, with the services Wine starts beside it: started by the harness, they would hold
+    # its pipes open.
+    wineserver -k 2>/dev/null
+    wineserver -w
+    wineserver -p
+    wine cmd /c exit >/dev/null 2>&1
+    take_verdicts python3 "$HERE/log_fault.py" 40 env "${WINE_LOCALE[@]}" wine "$BUILD/tests/qm7_log_fault_harness.exe"
+}
+
 prepare_wine || fail "Wine and its Japanese locale are set up"
 # Every program gets a wave device, a silent one.
 if ((FAILED == 0)) && start_screen && start_sound_server "$WORK/sound"; then
@@ -171,4 +176,5 @@ else
     fail "Xvfb and a sound server start"
 fi
 test_drill_check
+test_killed_writer
 finish
