@@ -135,21 +135,25 @@ HBITMAP greyedPicture(HBITMAP picture) {
     HDC screen = GetDC(nullptr);
     void* bits = nullptr;
     HBITMAP greyed = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (greyed != nullptr && !pixels.empty() &&
-        GetDIBits(screen, picture, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &format, DIB_RGB_COLORS)) {
-        const RGBQUAD seeThrough = pixels[pixels.size() - static_cast<std::size_t>(info.bmWidth)];
-        for (RGBQUAD& pixel : pixels) {
-            if (pixel.rgbRed == seeThrough.rgbRed && pixel.rgbGreen == seeThrough.rgbGreen &&
-                pixel.rgbBlue == seeThrough.rgbBlue) {
-                pixel = {GetBValue(GreyedSeeThrough), GetGValue(GreyedSeeThrough), GetRValue(GreyedSeeThrough), 0};
-                continue;
-            }
-            auto grey = static_cast<BYTE>(128 + (pixel.rgbRed * 30 + pixel.rgbGreen * 59 + pixel.rgbBlue * 11) / 200);
-            pixel = {grey, grey, grey, 0};
-        }
-        std::copy(pixels.begin(), pixels.end(), static_cast<RGBQUAD*>(bits));
-    }
+    bool read = greyed != nullptr && !pixels.empty() &&
+                GetDIBits(screen, picture, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
+    if (!read) {
+        if (greyed != nullptr)
+            DeleteObject(greyed);
+        return nullptr; // the button is then drawn in colour, which beats a blank
+    }
+    const RGBQUAD seeThrough = pixels[pixels.size() - static_cast<std::size_t>(info.bmWidth)];
+    for (RGBQUAD& pixel : pixels) {
+        if (pixel.rgbRed == seeThrough.rgbRed && pixel.rgbGreen == seeThrough.rgbGreen &&
+            pixel.rgbBlue == seeThrough.rgbBlue) {
+            pixel = {GetBValue(GreyedSeeThrough), GetGValue(GreyedSeeThrough), GetRValue(GreyedSeeThrough), 0};
+            continue;
+        }
+        auto grey = static_cast<BYTE>(128 + (pixel.rgbRed * 30 + pixel.rgbGreen * 59 + pixel.rgbBlue * 11) / 200);
+        pixel = {grey, grey, grey, 0};
+    }
+    std::copy(pixels.begin(), pixels.end(), static_cast<RGBQUAD*>(bits));
     return greyed;
 }
 
