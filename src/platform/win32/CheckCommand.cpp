@@ -3,6 +3,7 @@
 #include <utility>
 #include <windows.h>
 
+#include "platform/AppError.h"
 #include "platform/win32/ConsoleOutput.h"
 #include "platform/win32/FileNames.h"
 #include "platform/win32/WideText.h"
@@ -60,8 +61,14 @@ int runDrillCheck(const std::vector<std::string>& names) {
     const auto files = drillFiles(names);
     std::size_t opening = 0;
     for (const auto& [file, shownName] : files) {
-        // Companion files are found in the drill's folder, as after choosing it in the open dialog.
-        DrillCheck check = CheckDrill(fileSystem, fileSystem.enterFolderOf(file), shownName);
+        // Companion files are found in the drill's folder, as after choosing it in the open dialog; a
+        // folder that cannot be entered still lets the drill itself be checked.
+        std::string drill = file;
+        try {
+            drill = fileSystem.enterFolderOf(file);
+        } catch (const AppError&) {
+        }
+        DrillCheck check = CheckDrill(fileSystem, drill, shownName);
         fileSystem.setCurrentFolder(start);
         writeOutput(check.report);
         opening += check.opens ? 1 : 0;
