@@ -204,3 +204,13 @@ std::string DrillCheckSummary(std::size_t files, std::size_t opening) {
 int DrillCheckStatus(std::size_t files, std::size_t opening) {
     return files > 0 && opening == files ? 0 : 1;
 }
+
+std::vector<std::string> DrillFilesAmong(std::vector<std::string> names) {
+    // ".m7" alone is a hidden file's name, not a drill's.
+    std::erase_if(names, [](const std::string& name) {
+        std::string_view extension = std::string_view(name).substr(std::max<std::size_t>(name.size(), 3) - 3);
+        return name.size() <= 3 || (extension != ".m7" && extension != ".M7");
+    });
+    std::sort(names.begin(), names.end());
+    return names;
+}

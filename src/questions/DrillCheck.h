@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <vector>
 
 class DrillFiles;
 
@@ -20,3 +21,7 @@ DrillCheck CheckDrill(DrillFiles& files, const std::string& name, const std::str
 std::string DrillCheckSummary(std::size_t files, std::size_t opening);
 // The check's exit status: 0 when there were files and every one would open, else 1.
 int DrillCheckStatus(std::size_t files, std::size_t opening);
+
+// The question files among the names of a folder's files: those ending in ".m7" in either case, in byte
+// order, which for UTF-8 names is the order of their characters.
+std::vector<std::string> DrillFilesAmong(std::vector<std::string> names);

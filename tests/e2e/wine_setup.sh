@@ -53,6 +53,9 @@ test_setup() {
         { fail "$t: the drill opens through its file type" && return; }
     press 1
     close_box 20
+    # Until a drill has been chosen in it, the open dialog starts in the installed samples.
+    wine reg delete 'HKCU\Software\qm7w' /f >/dev/null 2>&1
+    check "$t: the first open dialog starts in the samples" eval 'open_drill joshi.m7 && first_question'
     click "${EXIT_BUTTON[@]}"
     check "$t: the run through the file type ends; its record is in %APPDATA%\\qm7w" eval 'wait_for 10 no_window Mn1 &&
         appended_one "$log" /dev/null "[0-9]{6} [0-9]{6}-[0-9]{6},[0-9]{3}001001000001hyou"'

@@ -143,6 +143,19 @@ test_history_window() {
     if [[ $rows =~ $expected ]]; then pass "$t: every drill's rows, the new run last"; else fail "$t: rows $rows"; fi
 }
 
+# The retry and the next run's open dialog as on Linux. The retry button's picture is in colour once a
+# run with a miss has ended, and greyed, still drawn, while the retry runs.
+test_retry_button() {
+    local shot crop looks=
+    test_retry
+    crop="25x23+$((584 + CLIENT_LEFT))+$((1 + CLIENT_TOP))"
+    for shot in review run; do
+        looks+="$(convert "$WORK/retry-$shot.png" -crop "$crop" +repage -format %c histogram:info:- |
+            grep -ciE '#FF0000|#008000'):$(convert "$WORK/retry-$shot.png" -crop "$crop" +repage -format %k info:-) "
+    done
+    expect_eq "retry: its button's red and green (colours in all), ended run then retry" "$looks" "2:5 0:4 "
+}
+
 # The drill check needs no window: its report reaches a pipe in UTF-8, and its status tells.
 test_drill_check() {
     local out
@@ -150,6 +163,13 @@ test_drill_check() {
     expect_eq "drill check: samples (status, UTF-8 ones)" "$?:$(grep -c '^文字コード: UTF-8' <<<"$out")" 0:1
     wine "$BUILD/src/platform/win32/qm7w.exe" --check "$(windows_name "$WORK/missing.m7")" >/dev/null 2>&1
     expect_eq "drill check: a file that would not open makes the status 1" "$?" 1
+    # A folder stands for its ".m7" files in either case, folders left out, in the order of their characters.
+    mkdir -p "$WORK/checks/d.m7"
+    for name in b.M7 a.m7 α.m7 あ.m7 x.txt; do printf '%s\r\n' T t "Q ___" "#a#b" 1 >"$WORK/checks/$name"; done
+    out=$(wine "$BUILD/src/platform/win32/qm7w.exe" --check "$(windows_name "$WORK/checks")" 2>/dev/null)
+    expect_eq "drill check: a folder (status, files, last line)" \
+        "$?:$(sed -n 's/^== .*\\//p' <<<"$out" | tr '\n' ' ')$(tail -n 1 <<<"$out")" \
+        "0:a.m7 b.M7 α.m7 あ.m7 4 ファイル: 4 開けます, 0 開けません"
 }
 
 # The Windows file code killed mid-write, starved and racing itself, as on Linux; fewer kills, as each start
@@ -167,7 +187,7 @@ test_killed_writer() {
 prepare_wine || fail "Wine and its Japanese locale are set up"
 # Every program gets a wave device, a silent one.
 if ((FAILED == 0)) && start_screen && start_sound_server "$WORK/sound"; then
-    for test in ${WINE_TESTS:-test_full_run test_refused_file test_exit_button test_shift_digits test_japanese_folders test_history_window test_setup}; do
+    for test in ${WINE_TESTS:-test_full_run test_retry_button test_refused_file test_exit_button test_shift_digits test_japanese_folders test_history_window test_setup}; do
         "$test"
         stop_program
     done

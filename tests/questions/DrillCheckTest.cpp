@@ -48,4 +48,11 @@ TEST(DrillCheck, ReportsEncodingCompanionsOdditiesAndRefusalsWithoutTouchingAnyt
                 platform.player.log.empty());
 }
 
+TEST(DrillCheck, TakesTheDrillFilesOfAFolderInByteOrder) {
+    // "あ" and "α": UTF-8 puts α first, as its code point is lower; Shift-JIS would not.
+    EXPECT_EQ(
+        DrillFilesAmong({"\xE3\x81\x82.m7", "b.M7", "x.txt", ".m7", "a.m7x", "\xCE\xB1.m7", "a.m7", "m7", "B.m7"}),
+        (std::vector<std::string>{"B.m7", "a.m7", "b.M7", "\xCE\xB1.m7", "\xE3\x81\x82.m7"}));
+}
+
 } // namespace

@@ -1,6 +1,5 @@
 #include "platform/qt/CheckCommand.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -9,13 +8,6 @@
 #include "questions/DrillCheck.h"
 
 namespace {
-
-bool isDrillFile(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c); });
-    return extension == ".m7";
-}
 
 // The files named, a folder standing for its own ".m7" files in name order.
 std::vector<std::string> drillFiles(const std::vector<std::string>& names) {
@@ -28,10 +20,10 @@ std::vector<std::string> drillFiles(const std::vector<std::string>& names) {
         }
         std::vector<std::string> found;
         for (const auto& entry : std::filesystem::directory_iterator(name, error))
-            if (isDrillFile(entry.path()) && !entry.is_directory(error))
-                found.push_back(entry.path().string());
-        std::sort(found.begin(), found.end());
-        files.insert(files.end(), found.begin(), found.end());
+            if (!entry.is_directory(error))
+                found.push_back(entry.path().filename().string());
+        for (const std::string& drill : DrillFilesAmong(found))
+            files.push_back((std::filesystem::path(name) / drill).string());
     }
     return files;
 }

@@ -27,6 +27,11 @@ void ControlView::show(const Control& control) {
         MoveWindow(m_window, wanted.left, wanted.top, wanted.right - wanted.left, wanted.bottom - wanted.top, TRUE);
     if (changed(m_visible, control.visible()))
         ShowWindow(m_window, control.visible() ? SW_SHOWNA : SW_HIDE);
+    // A disabled window takes no clicks or keys; the views draw it greyed.
+    if (changed(m_enabled, control.enabled())) {
+        EnableWindow(m_window, control.enabled());
+        InvalidateRect(m_window, nullptr, TRUE);
+    }
 }
 
 RECT ControlView::place(const Control& control) const {

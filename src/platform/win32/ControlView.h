@@ -54,6 +54,7 @@ private:
     std::optional<FontSpec> m_font;
     std::optional<std::string> m_hint;
     std::optional<bool> m_visible;
+    std::optional<bool> m_enabled;
     std::optional<std::tuple<long, long, long, long>> m_place;
 };
 

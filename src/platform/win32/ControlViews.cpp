@@ -2,6 +2,7 @@
 #include "platform/win32/ControlView.h"
 
 #include <algorithm>
+#include <vector>
 #include <windowsx.h>
 
 #include "model/Memo.h"
@@ -121,23 +122,53 @@ HBITMAP toolPicture(HINSTANCE instance, const std::string& name) {
     return static_cast<HBITMAP>(LoadImageW(instance, resource.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
+// A see-through colour that no greyed pixel has.
+constexpr COLORREF GreyedSeeThrough = RGB(255, 0, 255);
+
+// The face of a disabled tool button: each pixel but the see-through ones a light grey of its brightness.
+HBITMAP greyedPicture(HBITMAP picture) {
+    BITMAP info{};
+    GetObjectW(picture, sizeof info, &info);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, info.bmWidth, -info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<RGBQUAD> pixels(static_cast<std::size_t>(info.bmWidth) * static_cast<std::size_t>(info.bmHeight));
+    HDC screen = GetDC(nullptr);
+    void* bits = nullptr;
+    HBITMAP greyed = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool read = greyed != nullptr && !pixels.empty() &&
+                GetDIBits(screen, picture, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (!read) {
+        if (greyed != nullptr)
+            DeleteObject(greyed);
+        return nullptr; // the button is then drawn in colour, which beats a blank
+    }
+    const RGBQUAD seeThrough = pixels[pixels.size() - static_cast<std::size_t>(info.bmWidth)];
+    for (RGBQUAD& pixel : pixels) {
+        if (pixel.rgbRed == seeThrough.rgbRed && pixel.rgbGreen == seeThrough.rgbGreen &&
+            pixel.rgbBlue == seeThrough.rgbBlue) {
+            pixel = {GetBValue(GreyedSeeThrough), GetGValue(GreyedSeeThrough), GetRValue(GreyedSeeThrough), 0};
+            continue;
+        }
+        auto grey = static_cast<BYTE>(128 + (pixel.rgbRed * 30 + pixel.rgbGreen * 59 + pixel.rgbBlue * 11) / 200);
+        pixel = {grey, grey, grey, 0};
+    }
+    std::copy(pixels.begin(), pixels.end(), static_cast<RGBQUAD*>(bits));
+    return greyed;
+}
+
 // A tool button of the toolbar: drawn on the panel, it never takes the keyboard focus.
 class ToolButtonView : public DrawnView {
 public:
     ToolButtonView(HWND parent, ViewContext& context) : DrawnView(parent, context) {}
-    ~ToolButtonView() override {
-        if (m_picture != nullptr)
-            DeleteObject(m_picture);
-    }
+    ~ToolButtonView() override { setPicture(nullptr); }
 
 protected:
     void showContent(const Control& control) override {
         bool repaint =
             changed(m_caption, control.caption()) | changed(m_colors, std::pair(control.color(), control.font().color));
         if (changed(m_pictureName, control.picture())) {
-            if (m_picture != nullptr)
-                DeleteObject(m_picture);
-            m_picture = control.picture().empty() ? nullptr : toolPicture(context().instance, control.picture());
+            setPicture(control.picture().empty() ? nullptr : toolPicture(context().instance, control.picture()));
             repaint = true;
         }
         if (repaint)
@@ -153,12 +184,20 @@ private:
             InvalidateRect(window(), nullptr, FALSE);
         }
     }
+    void setPicture(HBITMAP picture) {
+        for (HBITMAP old : {m_picture, m_greyedPicture})
+            if (old != nullptr)
+                DeleteObject(old);
+        m_picture = picture;
+        m_greyedPicture = picture == nullptr ? nullptr : greyedPicture(picture);
+    }
     void paintPicture(HDC dc, const RECT& area);
 
     std::optional<std::string> m_caption;
     std::optional<std::pair<Rgb, Rgb>> m_colors;
     std::optional<std::string> m_pictureName;
     HBITMAP m_picture = nullptr;
+    HBITMAP m_greyedPicture = nullptr;
     bool m_down = false;
 };
 
@@ -175,7 +214,7 @@ void ToolButtonView::paint(HDC dc, const RECT& area) {
         OffsetRect(&inside, 1, 1);
     HGDIOBJ old = SelectObject(dc, font());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colorRef(m_colors->second));
+    SetTextColor(dc, IsWindowEnabled(window()) ? colorRef(m_colors->second) : GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inside,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
@@ -186,12 +225,14 @@ void ToolButtonView::paintPicture(HDC dc, const RECT& area) {
     GetObjectW(m_picture, sizeof info, &info);
     // A strip holds the button's states side by side; the first is its normal face.
     int side = std::min(info.bmWidth, info.bmHeight);
+    bool greyed = !IsWindowEnabled(window()) && m_greyedPicture != nullptr;
     HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, m_picture);
+    HGDIOBJ old = SelectObject(source, greyed ? m_greyedPicture : m_picture);
     int left = (area.right - side) / 2 + (m_down ? 1 : 0);
     int top = (area.bottom - side) / 2 + (m_down ? 1 : 0);
     // As with Windows tool button pictures, the colour of the bottom-left pixel is see-through.
-    TransparentBlt(dc, left, top, side, side, source, 0, 0, side, side, GetPixel(source, 0, info.bmHeight - 1));
+    TransparentBlt(dc, left, top, side, side, source, 0, 0, side, side,
+                   greyed ? GreyedSeeThrough : GetPixel(source, 0, info.bmHeight - 1));
     SelectObject(source, old);
     DeleteDC(source);
 }
@@ -213,7 +254,7 @@ LRESULT ToolButtonView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
         if (GetCapture() != window())
             return 0;
-        if (bool pressed = m_down; ReleaseCapture() && pressed && clicked)
+        if (bool pressed = m_down; ReleaseCapture() && pressed && IsWindowEnabled(window()) && clicked)
             clicked();
         return 0;
     case WM_CAPTURECHANGED:

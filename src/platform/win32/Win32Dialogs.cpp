@@ -5,6 +5,7 @@
 
 #include "platform/AppError.h"
 #include "platform/win32/FileNames.h"
+#include "platform/win32/OpenDialogFolders.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Files.h"
 #include "text/Cp932.h"
@@ -45,7 +46,8 @@ void Win32Dialogs::internalErrorBox(const std::string& text, const std::string& 
 std::optional<std::string> Win32Dialogs::chooseFile(const std::string& filter, const std::string& defaultExtension) {
     std::wstring filters = dialogFilter(filter);
     std::wstring extension = wideText(defaultExtension);
-    std::wstring folder = wideFromUtf8(m_files.currentFolder());
+    std::string start = openDialogStart(m_files);
+    std::wstring folder = wideFromUtf8(start.empty() ? m_files.currentFolder() : start);
     std::wstring chosen(32768, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -64,6 +66,7 @@ std::optional<std::string> Win32Dialogs::chooseFile(const std::string& filter, c
     std::wstring chosenFolder = chosen.substr(0, dialog.nFileOffset);
     if (!chosenFolder.empty() && !SetCurrentDirectoryW(chosenFolder.c_str()))
         throw AppError(sjis("ﾌｫﾙﾀﾞ ") + coreFileName(chosenFolder) + sjis(" に移れません"));
+    rememberDrillFolder(m_files.currentFolder());
     return coreFileName(chosen);
 }
 
