@@ -110,10 +110,9 @@ test_japanese_folders() {
 }
 
 # The history window from the toolbar button: a run finished while it is open joins the log's runs, every
-# drill is chosen, the chart draws both lines, and "CSVに保存" gives the table's rows back. Its picture goes
-# into the documentation.
+# drill is chosen, the chart draws both lines, and "CSVに保存" gives the table's rows back.
 test_history_window() {
-    local t="history window" folder=$WORK/history history shot=$ROOT/docs/windows-history.png rows expected left top WIDTH HEIGHT
+    local t="history window" folder=$WORK/history history shot=$WORK/windows-history.png rows expected left top WIDTH HEIGHT
     mkdir -p "$folder"
     printf '%s\r\n' 九九 九九 /R "2 x 2 = ___" "#4#5" 1 | iconv -t CP932 >"$folder/kuku.m7"
     printf '%s\r\n' "261205 101010-102010,600020023003020abc" "261206 001000-001130,090010009001010九九" |
