@@ -174,8 +174,8 @@ test_drill_check() {
     expect_eq "drill check: samples (status, UTF-8 ones, last line, standard error)" \
         "$?:$(grep -c '^文字コード: UTF-8$' <<<"$out"):$(tail -n 1 <<<"$out"):$(cat "$WORK/check.err")" \
         "0:1:$count ファイル: $count 開けます, 0 開けません:"
-    expect_eq "drill check: no sound plug-in, device or server, no thread" \
-        "$(grep -cE 'alsa|/dev/snd|/pulse/|connect\(|clone' "$trace")" 0
+    expect_eq "drill check: no sound library, plug-in, device or server, no thread" \
+        "$(grep -cE 'libSDL2|libasound|libpulse|alsa|/dev/snd|/pulse/|connect\(|clone' "$trace")" 0
     printf '%s\r\n' T s "Q ___" "#a#b" 1 "Q ___" "#a#b" 1 >"$WORK/sounds/s.m7"
     printf 'RIFF\x1c\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0' >"$WORK/sounds/s01.wav"
     printf 'RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\0\0\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0data\x04\0\0\0\x80\x80\x80\x80' \
@@ -183,5 +183,5 @@ test_drill_check() {
     out=$(env -u DISPLAY "$BUILD/src/platform/qt/qm7w" --check "$WORK/sounds" "$WORK/missing.m7")
     expect_eq "drill check: waves without data or channels, a missing file (status, sounds, last line)" \
         "$?:$(grep -o '音声: [^)]*)' <<<"$out" | tr '\n' '|')$(tail -n 1 <<<"$out")" \
-        "1:音声: 鳴らせません (s01.wav: Missing data chunk in WAVE file)|音声: 鳴らせません (s02.wav: Invalid number of channels)|2 ファイル: 1 開けます, 1 開けません"
+        "1:音声: 鳴らせません (s01.wav: ﾌｧｲﾙ s01.wav は WAVE 形式ではありません)|音声: 鳴らせません (s02.wav: ﾌｧｲﾙ s02.wav は鳴らせない WAVE 形式です)|2 ファイル: 1 開けます, 1 開けません"
 }

@@ -1,4 +1,4 @@
-// The Windows platform under Wine: positions in the question text box, wave files, and files whose
+// The Windows platform under Wine: positions in the question text box, and files whose
 // Shift-JIS names hold 0x5C as a second byte.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -6,7 +6,6 @@
 #include "platform/AppError.h"
 #include "platform/win32/EditPosition.h"
 #include "platform/win32/FileNames.h"
-#include "platform/win32/WaveFile.h"
 #include "platform/win32/Win32Files.h"
 #include "text/Cp932.h"
 
@@ -24,30 +23,6 @@ TEST(EditPosition, CountsCharactersAndBothBytesOfALineEnd) {
     };
     for (const auto& [text, offset, position] : cases)
         EXPECT_EQ(editPosition(text, offset), position) << testing::PrintToString(std::string(text)) << " " << offset;
-}
-
-std::string chunk(std::string_view id, std::string body) {
-    std::string size(4, '\0');
-    for (std::size_t i = 0; i < 4; ++i)
-        size[i] = static_cast<char>(body.size() >> (8 * i));
-    return std::string(id) + size + body + (body.size() % 2 ? std::string(1, '\0') : "");
-}
-
-TEST(WaveFile, FindsFormatAndSamplesOrRefuses) {
-    const std::string format(16, 'f');
-    const std::string riff = "RIFF....WAVE";
-    // Chunks of odd length are padded; a samples chunk cut off is taken as far as it goes.
-    std::string wave = riff + chunk("LIST", "odd") + chunk("fmt ", format) + chunk("data", "samples");
-    std::optional<WaveFile> parsed = parseWaveFile(wave);
-    ASSERT_TRUE(parsed);
-    EXPECT_EQ(parsed->format, format);
-    EXPECT_EQ(parsed->samples, "samples");
-    std::string cut = riff + chunk("fmt ", format) + chunk("data", "samples").substr(0, 11);
-    EXPECT_EQ(parseWaveFile(cut)->samples, "sam");
-
-    for (const std::string& refused : {std::string("RIFF....AVI "), riff + chunk("data", "x"),
-                                       riff + chunk("fmt ", "short") + chunk("data", "x"), std::string("RIFF")})
-        EXPECT_FALSE(parseWaveFile(refused)) << testing::PrintToString(refused);
 }
 
 // A fresh folder "ソフト" in the temporary folder, as the core names it.

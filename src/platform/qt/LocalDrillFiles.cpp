@@ -2,10 +2,10 @@
 
 #include <QImage>
 
+#include "media/WaveFile.h"
 #include "platform/AppError.h"
 #include "platform/posix/LocalFile.h"
 #include "platform/qt/PictureFile.h"
-#include "platform/sdl/SdlSoundPlayer.h"
 #include "text/Cp932.h"
 #include "text/Limits.h"
 
@@ -24,7 +24,7 @@ std::optional<PictureSize> LocalDrillFiles::pictureSize(const std::string& name)
 
 std::optional<std::string> LocalDrillFiles::soundProblem(const std::string& name) {
     try {
-        return waveProblem(readLimitedLocalFile(name, MediaFileLimit));
+        return waveProblem(name, readLimitedLocalFile(name, MediaFileLimit));
     } catch (const AppError& unreadable) {
         return unreadable.what();
     }

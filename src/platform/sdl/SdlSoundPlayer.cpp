@@ -1,12 +1,11 @@
 #include "platform/sdl/SdlSoundPlayer.h"
 
-#include <SDL.h>
 #include <algorithm>
-#include <limits>
 #include <memory>
 
 #include "platform/AppError.h"
 #include "platform/posix/LocalFile.h"
+#include "platform/sdl/SdlLibrary.h"
 #include "text/Cp932.h"
 #include "text/Limits.h"
 
@@ -17,11 +16,11 @@ constexpr Uint64 WaitMargin = 1000;
 constexpr Uint32 SoundSecondsLimit = 10 * 60;
 
 [[noreturn]] void throwSdlError() {
-    throw AppError(sjis(SDL_GetError()));
+    throw AppError(sjis(sdlLibrary().SDL_GetError()));
 }
 
 [[noreturn]] void throwDeviceError() {
-    throw SoundDeviceError(sjis(SDL_GetError()));
+    throw SoundDeviceError(sjis(sdlLibrary().SDL_GetError()));
 }
 
 int frameSize(const SDL_AudioSpec& spec) {
@@ -32,19 +31,19 @@ int frameSize(const SDL_AudioSpec& spec) {
 // last few milliseconds, so silence follows the wave, and the result is cut to the wave's length. Fed
 // in pieces, since SDL counts bytes in int.
 std::vector<Uint8> converted(const Uint8* wave, Uint32 length, const SDL_AudioSpec& from, const SDL_AudioSpec& to) {
-    std::unique_ptr<SDL_AudioStream, decltype(&SDL_FreeAudioStream)> stream(
-        SDL_NewAudioStream(from.format, from.channels, from.freq, to.format, to.channels, to.freq),
-        SDL_FreeAudioStream);
+    std::unique_ptr<SDL_AudioStream, decltype(SdlLibrary::SDL_FreeAudioStream)> stream(
+        sdlLibrary().SDL_NewAudioStream(from.format, from.channels, from.freq, to.format, to.channels, to.freq),
+        sdlLibrary().SDL_FreeAudioStream);
     if (!stream)
         throwSdlError();
     std::vector<Uint8> result;
     auto put = [&](const Uint8* data, Uint32 size) {
-        if (SDL_AudioStreamPut(stream.get(), data, static_cast<int>(size)) != 0)
+        if (sdlLibrary().SDL_AudioStreamPut(stream.get(), data, static_cast<int>(size)) != 0)
             throwSdlError();
-        int available = SDL_AudioStreamAvailable(stream.get());
+        int available = sdlLibrary().SDL_AudioStreamAvailable(stream.get());
         std::size_t at = result.size();
         result.resize(at + static_cast<std::size_t>(std::max(available, 0)));
-        int taken = SDL_AudioStreamGet(stream.get(), result.data() + at, available);
+        int taken = sdlLibrary().SDL_AudioStreamGet(stream.get(), result.data() + at, available);
         if (taken < 0)
             throwSdlError();
         result.resize(at + static_cast<std::size_t>(taken));
@@ -64,36 +63,27 @@ std::vector<Uint8> converted(const Uint8* wave, Uint32 length, const SDL_AudioSp
 
 } // namespace
 
-std::optional<std::string> waveProblem(const std::string& bytes) {
-    SDL_AudioSpec spec{};
-    Uint8* wave = nullptr;
-    Uint32 length = 0;
-    // SDL counts bytes in int; a file beyond that is refused the same way.
-    int size = static_cast<int>(std::min<std::size_t>(bytes.size(), std::numeric_limits<int>::max()));
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), size), 1, &spec, &wave, &length))
-        return sjis(SDL_GetError());
-    SDL_FreeWAV(wave);
-    return std::nullopt;
-}
-
 SdlSoundPlayer::SdlSoundPlayer(std::function<void()> beforeWaiting) : m_beforeWaiting(std::move(beforeWaiting)) {
     m_opening = std::thread([this] {
+        const SdlLibrary* sdl = nullptr;
         try {
+            sdl = &sdlLibrary();
             openDevice();
         } catch (const AppError&) {
             // The first open tries again and reports it.
         }
         // SDL keeps its error text per thread, and frees it only for threads of its own.
-        SDL_TLSCleanup();
+        if (sdl)
+            sdl->SDL_TLSCleanup();
     });
 }
 
 SdlSoundPlayer::~SdlSoundPlayer() {
     finishOpening();
     if (m_device != 0)
-        SDL_CloseAudioDevice(m_device);
+        sdlLibrary().SDL_CloseAudioDevice(m_device);
     if (m_audioStarted)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdlLibrary().SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlSoundPlayer::open() {
@@ -104,9 +94,10 @@ void SdlSoundPlayer::open() {
     SDL_AudioSpec fileSpec{};
     Uint8* wave = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &fileSpec, &wave, &length))
+    if (!sdlLibrary().SDL_LoadWAV_RW(sdlLibrary().SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1,
+                                     &fileSpec, &wave, &length))
         throwSdlError();
-    std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(wave, SDL_FreeWAV);
+    std::unique_ptr<Uint8, decltype(SdlLibrary::SDL_FreeWAV)> owned(wave, sdlLibrary().SDL_FreeWAV);
     bytes = {};
     // A small file of few samples a second would take the device's format at many times its size.
     const Uint64 bytesPerSecond = Uint64(std::max(frameSize(fileSpec), 1)) * Uint64(std::max(fileSpec.freq, 1));
@@ -123,11 +114,11 @@ void SdlSoundPlayer::play() {
     if (m_sound.empty() || m_device == 0)
         return;
     // From the beginning, cutting off whatever is still queued.
-    SDL_ClearQueuedAudio(m_device);
+    sdlLibrary().SDL_ClearQueuedAudio(m_device);
     constexpr std::size_t piece = 1 << 30;
     for (std::size_t done = 0; done < m_sound.size(); done += piece) {
         Uint32 length = static_cast<Uint32>(std::min(piece, m_sound.size() - done));
-        if (SDL_QueueAudio(m_device, m_sound.data() + done, length) != 0)
+        if (sdlLibrary().SDL_QueueAudio(m_device, m_sound.data() + done, length) != 0)
             throwSdlError();
     }
     if (!wait)
@@ -141,7 +132,7 @@ void SdlSoundPlayer::close() {
     m_wait = false;
     finishOpening();
     if (m_device != 0)
-        SDL_ClearQueuedAudio(m_device);
+        sdlLibrary().SDL_ClearQueuedAudio(m_device);
     m_sound = {};
 }
 
@@ -157,16 +148,16 @@ void SdlSoundPlayer::finishOpening() {
 
 void SdlSoundPlayer::openDevice() {
     // A device the sound server has dropped takes no more data: open a new one.
-    if (m_device != 0 && SDL_GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED) {
-        SDL_CloseAudioDevice(m_device);
+    if (m_device != 0 && sdlLibrary().SDL_GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED) {
+        sdlLibrary().SDL_CloseAudioDevice(m_device);
         m_device = 0;
     }
     if (m_device != 0)
         return;
     if (!m_audioStarted) {
         // SDL's own SIGTERM handler would only queue an event nobody reads: the program could not be stopped.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        sdlLibrary().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (sdlLibrary().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             throwDeviceError();
         m_audioStarted = true;
     }
@@ -178,22 +169,22 @@ void SdlSoundPlayer::openDevice() {
     // About 11 ms. SDL's buffer and the sound server's, which is as large, are most of the delay
     // from a key press to the sound; half as much breaks up on a busy machine.
     wanted.samples = 512;
-    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &m_deviceSpec,
-                                   SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE |
-                                       SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    m_device = sdlLibrary().SDL_OpenAudioDevice(nullptr, 0, &wanted, &m_deviceSpec,
+                                                SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE |
+                                                    SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
     if (m_device == 0)
         throwDeviceError();
-    SDL_PauseAudioDevice(m_device, 0);
+    sdlLibrary().SDL_PauseAudioDevice(m_device, 0);
 }
 
 // Until the device has played the queue out, yet no longer than the sound's length and a margin: a
 // device that stops taking data must not hold the window for ever.
 void SdlSoundPlayer::waitForEnd() {
     const Uint64 bytesPerSecond = std::max<Uint64>(1, Uint64(m_deviceSpec.freq) * Uint64(frameSize(m_deviceSpec)));
-    const Uint64 deadline = SDL_GetTicks64() + m_sound.size() * 1000 / bytesPerSecond + WaitMargin;
-    while (SDL_GetQueuedAudioSize(m_device) > 0 && SDL_GetTicks64() < deadline)
-        SDL_Delay(5);
+    const Uint64 deadline = sdlLibrary().SDL_GetTicks64() + m_sound.size() * 1000 / bytesPerSecond + WaitMargin;
+    while (sdlLibrary().SDL_GetQueuedAudioSize(m_device) > 0 && sdlLibrary().SDL_GetTicks64() < deadline)
+        sdlLibrary().SDL_Delay(5);
     // The last of it is still in SDL's buffer and the sound server's.
     if (m_deviceSpec.freq > 0)
-        SDL_Delay(2 * Uint32(m_deviceSpec.samples) * 1000 / Uint32(m_deviceSpec.freq));
+        sdlLibrary().SDL_Delay(2 * Uint32(m_deviceSpec.samples) * 1000 / Uint32(m_deviceSpec.freq));
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <SDL_audio.h>
 #include <functional>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -44,7 +43,3 @@ private:
     SDL_AudioDeviceID m_device = 0;
     SDL_AudioSpec m_deviceSpec{};
 };
-
-// Why the player would refuse a wave file of these bytes, in SDL's words; nothing when it would play it.
-// Decodes only: SDL's audio is not started and no device is opened.
-std::optional<std::string> waveProblem(const std::string& bytes);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "media/WaveFile.h"
 #include "platform/AppError.h"
-#include "platform/win32/WaveFile.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Files.h"
 #include "text/Cp932.h"

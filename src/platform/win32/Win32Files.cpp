@@ -2,9 +2,9 @@
 
 #include <shlobj.h>
 
+#include "media/WaveFile.h"
 #include "platform/AppError.h"
 #include "platform/win32/FileNames.h"
-#include "platform/win32/WaveFile.h"
 #include "platform/win32/WideText.h"
 #include "text/Cp932.h"
 #include "text/Limits.h"
@@ -271,9 +271,7 @@ std::optional<PictureSize> Win32Files::pictureSize(const std::string& name) {
 
 std::optional<std::string> Win32Files::soundProblem(const std::string& name) {
     try {
-        if (!parseWaveFile(readLimitedFile(*this, name, MediaFileLimit)))
-            return sjis("ﾌｧｲﾙ ") + name + sjis(" は WAVE 形式ではありません");
-        return std::nullopt;
+        return waveProblem(name, readLimitedFile(*this, name, MediaFileLimit));
     } catch (const AppError& unreadable) {
         return unreadable.what();
     }

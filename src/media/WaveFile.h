@@ -1,5 +1,6 @@
 #pragma once
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The two chunks of a RIFF WAVE file that a wave device needs: the format (a WAVEFORMAT record and what
@@ -12,3 +13,7 @@ struct WaveFile {
 // Nothing when the bytes are no RIFF WAVE file or lack either chunk. A samples chunk longer than the
 // file (a recording cut off) is taken as far as it goes.
 std::optional<WaveFile> parseWaveFile(std::string_view bytes);
+
+// Why the wave file `name` of these bytes would not play, as the learner reads it; nothing when it would.
+// Plays means: a RIFF WAVE file with channels, a rate, and samples in an encoding both sound players decode.
+std::optional<std::string> waveProblem(const std::string& name, std::string_view bytes);
