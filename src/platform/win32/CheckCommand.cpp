@@ -12,11 +12,6 @@
 
 namespace {
 
-bool isFolder(const std::wstring& name) {
-    DWORD attributes = GetFileAttributesW(name.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 // The names of the files in `folder`, in UTF-8 as a Linux folder gives them, so that they sort alike.
 std::vector<std::string> fileNamesIn(const std::wstring& folder) {
     std::vector<std::string> names;

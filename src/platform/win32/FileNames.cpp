@@ -35,3 +35,8 @@ std::string coreFileName(std::wstring_view wideName) {
     }
     return sjisText(withSeparator(name, L'\\', L'/'));
 }
+
+bool isFolder(const std::wstring& wideName) {
+    DWORD attributes = GetFileAttributesW(wideName.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}

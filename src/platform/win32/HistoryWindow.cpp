@@ -8,6 +8,7 @@
 #include "platform/win32/FileNames.h"
 #include "platform/win32/HistoryChart.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Files.h"
 #include "results/HistoryCsv.h"
 
@@ -46,12 +47,6 @@ template <typename T> T* ownerOf(HWND window, UINT message, LPARAM lParam) {
         SetWindowLongPtrW(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
     return reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-LocalTime localNow() {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    return LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
 int lineHeight(HWND window, HFONT font) {
@@ -163,7 +158,7 @@ void HistoryWindow::showChosenRuns() {
     SetWindowTextW(m_note,
                    wideFromUtf8(HistoryNote(m_history, m_rows.size(), RunsLeftOut(m_history, baseLine))).c_str());
     layOut();
-    m_plot = PlotOf(m_rows, localNow());
+    m_plot = PlotOf(m_rows, localTimeNow());
     InvalidateRect(m_chart, nullptr, FALSE);
     showTable();
 }

@@ -32,17 +32,14 @@ std::vector<std::string> recentFolders() {
     return folders;
 }
 
-bool isFolder(const std::string& folder) {
-    DWORD attributes = GetFileAttributesW(wideFromUtf8(folder).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 } // namespace
 
 std::string openDialogStart(Files& files) {
     std::wstring program = wideFileName(files.executablePath());
     std::string samples = utf8FromWide(program.substr(0, program.find_last_of(L'\\') + 1) + L"samples");
-    return OpenDialogFolders(recentFolders(), samples, isFolder).start;
+    return OpenDialogFolders(recentFolders(), samples,
+                             [](const std::string& folder) { return isFolder(wideFromUtf8(folder)); })
+        .start;
 }
 
 void rememberDrillFolder(const std::string& folder) {

@@ -7,6 +7,10 @@ std::uint32_t Win32Clock::tickCount() {
 }
 
 LocalTime Win32Clock::localTime() {
+    return localTimeNow();
+}
+
+LocalTime localTimeNow() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
     return LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};

@@ -16,3 +16,6 @@ public:
 private:
     std::mt19937 m_random;
 };
+
+// The local time now, for windows that show it without a clock of their own.
+LocalTime localTimeNow();

@@ -36,11 +36,6 @@ private:
     HANDLE m_handle;
 };
 
-bool isFolder(const std::wstring& name) {
-    DWORD attributes = GetFileAttributesW(name.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 std::wstring folderOf(const std::wstring& name) {
     std::size_t separator = name.find_last_of(L"\\/");
     if (separator == std::wstring::npos)
