@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/ensure-packages.sh
 source tools/sound-server.sh
+source bench/screen.sh
 ensure_packages
 
 BUILD=build-bench-window
@@ -41,16 +42,6 @@ fail() {
     exit 1
 }
 
-# Runs a command every 20 ms until it succeeds; fails after the given number of seconds.
-wait_for() {
-    local tries=$(($1 * 50)) what=$2
-    shift 2
-    until "$@"; do
-        ((--tries > 0)) || fail "no $what"
-        sleep 0.02
-    done
-}
-
 source bench/window-view.sh
 
 press() {
@@ -66,10 +57,8 @@ cp "$PROGRAM_DIR/qm7w" "$PROGRAM_DIR/pinpon.wav" "$PROGRAM_DIR/buzz.wav" "$WORK/
 } >"$WORK/sbench.m7"
 
 start_sound_server "$WORK/server" || fail "the sound server does not start"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-wait_for 10 "Xvfb display" test -s "$WORK/display"
-export DISPLAY=":$(<"$WORK/display")" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=pulseaudio
+start_screen
+export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=pulseaudio
 export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 

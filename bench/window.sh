@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/ensure-packages.sh
+source bench/screen.sh
 ensure_packages
 
 BUILD=build-bench-window
@@ -53,12 +54,6 @@ fail() {
     exit 1
 }
 
-# Wall clock in microseconds, without starting a process.
-now_us() {
-    local now=$EPOCHREALTIME
-    echo $((10#${now//[!0-9]/}))
-}
-
 # Sleeps until the wall clock reaches the given microsecond.
 sleep_until() {
     local left=$(($1 - $(now_us)))
@@ -67,16 +62,6 @@ sleep_until() {
     fi
 }
 
-# Runs a command every 20 ms until it succeeds; fails after the given number of seconds.
-wait_for() {
-    local seconds=$1 what=$2
-    shift 2
-    local deadline=$(($(now_us) + seconds * 1000000))
-    until "$@"; do
-        (($(now_us) < deadline)) || fail "no $what after $seconds s"
-        sleep 0.02
-    done
-}
 
 # Sets TICKS to the processor time of the whole process, all threads, user and system, in clock ticks.
 read_cpu_ticks() {
@@ -106,12 +91,7 @@ printf '%s\r\n' 'Window bench' 'wbench' '/R' \
     'two = ___' '#1#2' '2' 'one = ___' '#1#2' '1' 'two = ___' '#1#2' '2' >"$WORK/wbench.m7"
 KEYS=(1 2 1 2 1 2)
 
-# -noreset: the server would otherwise reset whenever its last client goes, and refuse the next one.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-wait_for 10 "Xvfb display" test -s "$WORK/display"
-DISPLAY=":$(<"$WORK/display")"
-export DISPLAY
+start_screen
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
 # The file dialog keeps its history in the configuration folder; keep it out of the user's.
 export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"

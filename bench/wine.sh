@@ -20,6 +20,7 @@ XVFB_PID=
 APP_PID=
 source tools/sound-server.sh
 source tools/wine-prefix.sh
+source bench/screen.sh
 
 stop_program() {
     if [[ -n $APP_PID ]]; then
@@ -45,21 +46,6 @@ fail() {
     echo "Windows benchmark failed: $*" >&2
     tail -n 20 "$WORK/program.log" >&2 || true
     exit 1
-}
-
-now_us() {
-    local now=$EPOCHREALTIME
-    echo $((10#${now//[!0-9]/}))
-}
-
-# Runs a command every 20 ms until it succeeds; fails after the given number of seconds.
-wait_for() {
-    local tries=$(($1 * 50)) what=$2
-    shift 2
-    until "$@"; do
-        ((--tries > 0)) || fail "no $what"
-        sleep 0.02
-    done
 }
 
 shown() {
@@ -95,10 +81,7 @@ time_start() {
 start_figures() { echo "$(((STARTS[4] + STARTS[5]) / 2)) ${STARTS[0]} ${STARTS[9]}"; }
 
 prepare_wine || fail "the Wine prefix in $WINEPREFIX could not be made"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-wait_for 10 "Xvfb display" test -s "$WORK/display"
-export DISPLAY=":$(<"$WORK/display")"
+start_screen
 start_sound_server "$WORK/sound" >/dev/null || fail "the sound server does not start"
 # A server that stays, with the services Wine starts beside it.
 wineserver -k 2>/dev/null || true
