@@ -26,3 +26,10 @@ start_screen() {
     wait_for 10 "Xvfb display" test -s "$WORK/display"
     export DISPLAY=":$(<"$WORK/display")"
 }
+
+stop_screen() {
+    if [[ -n $XVFB_PID ]]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+    fi
+}

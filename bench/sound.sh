@@ -30,7 +30,7 @@ cleanup() {
     stop "$APP_PID"
     stop "$RECORDER_PID"
     stop_sound_server
-    stop "$XVFB_PID"
+    stop_screen
     rm -rf "$WORK"
 }
 trap cleanup EXIT

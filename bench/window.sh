@@ -29,10 +29,7 @@ stop_program() {
 
 cleanup() {
     stop_program
-    if [[ -n "$XVFB_PID" ]]; then
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-    fi
+    stop_screen
     rm -rf "$WORK"
 }
 trap cleanup EXIT

@@ -33,10 +33,7 @@ cleanup() {
     stop_program
     stop_sound_server
     wineserver -k 2>/dev/null || true
-    if [[ -n $XVFB_PID ]]; then
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-    fi
+    stop_screen
     rm -rf "$WORK"
 }
 trap cleanup EXIT
